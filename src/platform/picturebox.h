@@ -1,0 +1,34 @@
+#pragma once
+
+#include "control.h"
+
+#include <vector>
+
+namespace platform {
+
+// The field: a container whose children are placed relative to its inner area,
+// inside a sunken border, while its own Width and Height are the outer size.
+class PictureBox : public Control
+{
+public:
+    using Control::Control;
+
+    // Two pixels on each side at 15 twips to the pixel.
+    static constexpr float BorderTwips = 30.0f;
+
+    TwipsRect innerRect() const
+    {
+        return {left() + BorderTwips, top() + BorderTwips, width() - 2 * BorderTwips,
+                height() - 2 * BorderTwips};
+    }
+
+    // In front-to-back order of the description: later children are drawn on
+    // top of earlier ones.
+    const std::vector<Control *> &children() const { return m_children; }
+    void addChild(Control *child) { m_children.push_back(child); }
+
+private:
+    std::vector<Control *> m_children;
+};
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#include "pixelmapping.h"
+
+#include <cmath>
+
+namespace platform {
+
+PixelMapping::PixelMapping(qreal devicePixelRatio)
+    : m_ratio(devicePixelRatio > 0 ? devicePixelRatio : 1.0)
+{}
+
+qreal PixelMapping::toLogical(float twips) const
+{
+    return snap(qreal(twips) / TwipsPerPixel);
+}
+
+QRectF PixelMapping::toLogical(const TwipsRect &rect, QPointF origin) const
+{
+    const qreal x = snap(origin.x() + qreal(rect.left) / TwipsPerPixel);
+    const qreal y = snap(origin.y() + qreal(rect.top) / TwipsPerPixel);
+    return {x, y, toLogical(rect.width), toLogical(rect.height)};
+}
+
+qreal PixelMapping::snap(qreal logical) const
+{
+    return std::round(logical * m_ratio) / m_ratio;
+}
+
+} // namespace platform

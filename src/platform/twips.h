@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Positions and sizes are kept in twips, as single-precision floats, the way the
+// window was laid out; only the views turn them into pixels.
+inline constexpr float TwipsPerPixel = 15.0f;
+
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+
+    float right() const { return left + width; }
+    float bottom() const { return top + height; }
+    friend bool operator==(const TwipsRect &, const TwipsRect &) = default;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+} // namespace platform

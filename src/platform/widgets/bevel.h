@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+
+namespace platform {
+
+// The classic two-pixel edges of buttons and fields, drawn as flat lines in
+// logical pixels so that they stay crisp at every scale.
+class Bevel
+{
+public:
+    enum Kind { Raised, Pressed, Sunken };
+
+    static constexpr int Width = 2;
+
+    static void draw(QPainter &painter, const QRect &area, Kind kind);
+};
+
+} // namespace platform

@@ -1,0 +1,99 @@
+#include "fieldwidget.h"
+
+#include "bevel.h"
+#include "colors.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <ranges>
+#include <utility>
+
+namespace platform {
+
+FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
+    : QWidget(parent)
+    , m_box(box)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Everything inside the border is painted here, so Qt need not clear it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (Control *child : box.children()) {
+        connect(child, &Control::moved, this,
+                [this, child](const TwipsRect &from) { childMoved(*child, from); });
+    }
+}
+
+QRectF FieldWidget::innerRect() const
+{
+    return QRectF(rect()).adjusted(Bevel::Width, Bevel::Width, -Bevel::Width, -Bevel::Width);
+}
+
+QRectF FieldWidget::childRect(const TwipsRect &rect) const
+{
+    return mapping().toLogical(rect, innerRect().topLeft());
+}
+
+Control *FieldWidget::childAt(QPointF point) const
+{
+    if (!innerRect().contains(point))
+        return nullptr;
+    for (Control *child : std::views::reverse(m_box.children())) {
+        if (child->properties().visible && childRect(*child).contains(point))
+            return child;
+    }
+    return nullptr;
+}
+
+void FieldWidget::childMoved(const Control &child, const TwipsRect &from)
+{
+    // Only the two places the child left and took need painting again.
+    const QRectF inner = innerRect();
+    update(childRect(from).intersected(inner).toAlignedRect());
+    update(childRect(child).intersected(inner).toAlignedRect());
+}
+
+void FieldWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Bevel::draw(painter, rect(), Bevel::Sunken);
+    const QRectF inner = innerRect();
+    if (m_box.properties().backColor)
+        painter.fillRect(inner, toQColor(*m_box.properties().backColor));
+    painter.setClipRect(inner);
+    for (const Control *child : m_box.children()) {
+        if (child->properties().visible && child->properties().backColor)
+            painter.fillRect(childRect(*child), toQColor(*child->properties().backColor));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(inner.toRect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void FieldWidget::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_pressed = childAt(event->position());
+}
+
+void FieldWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is one more click.
+    mousePressEvent(event);
+}
+
+void FieldWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    Control *pressed = std::exchange(m_pressed, nullptr);
+    // A click is a press and a release on the same shot; the target and the
+    // field itself ignore clicks.
+    if (pressed && pressed == childAt(event->position()) && pressed->properties().clickable)
+        pressed->click();
+}
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/picturebox.h"
+#include "platform/pixelmapping.h"
+
+#include <QWidget>
+
+namespace platform {
+
+// Shows the field with the target and the shots, and turns a click on an
+// enabled shot into that shot's Click. Painting and hit-testing share
+// childRect(), so a shot reacts exactly where it is drawn.
+class FieldWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FieldWidget(PictureBox &box, QWidget *parent = nullptr);
+
+    PictureBox &box() const { return m_box; }
+    // In logical pixels of this widget, snapped to its device pixels.
+    QRectF childRect(const TwipsRect &rect) const;
+    QRectF childRect(const Control &child) const { return childRect(child.rect()); }
+    // The inner area, where the children are drawn and clicked.
+    QRectF innerRect() const;
+    // The topmost child drawn at a point, if any.
+    Control *childAt(QPointF point) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    PixelMapping mapping() const { return PixelMapping(devicePixelRatioF()); }
+    void childMoved(const Control &child, const TwipsRect &from);
+
+    PictureBox &m_box;
+    Control *m_pressed = nullptr;
+};
+
+} // namespace platform

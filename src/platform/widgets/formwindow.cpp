@@ -1,0 +1,180 @@
+#include "formwindow.h"
+
+#include "colors.h"
+#include "fieldwidget.h"
+#include "flatbutton.h"
+#include "platform/picturebox.h"
+#include "platform/pixelmapping.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+// The texts were written with CR LF line ends; Qt wants plain line feeds.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(u"\r\n"_s, u"\n"_s);
+    return shown;
+}
+
+QRect widgetRect(const TwipsRect &rect)
+{
+    // Every control on the window sits on whole logical pixels.
+    return PixelMapping().toLogical(rect).toRect();
+}
+
+void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QWidget *createLabel(const Label &label, QWidget *parent)
+{
+    // A trailing line break only adds an empty line below the caption.
+    auto *widget = new QLabel(displayText(label.text()).trimmed(), parent);
+    const Qt::Alignment horizontal =
+        label.properties().alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    widget->setAlignment(horizontal | Qt::AlignTop);
+    if (label.properties().backColor) {
+        widget->setAutoFillBackground(true);
+        setColor(widget, QPalette::Window, toQColor(*label.properties().backColor));
+    }
+    return widget;
+}
+
+QWidget *createTextBox(TextBox &box, QWidget *parent)
+{
+    const ControlProperties &properties = box.properties();
+    if (properties.multiLine) {
+        auto *edit = new QPlainTextEdit(displayText(box.text()), parent);
+        edit->setReadOnly(properties.readOnly);
+        // Read-only, yet still a place to select and copy from, by mouse or keys.
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        edit->setVerticalScrollBarPolicy(properties.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                      : Qt::ScrollBarAsNeeded);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QObject::connect(&box, &Control::textChanged, edit,
+                         [edit](const QString &text) { edit->setPlainText(displayText(text)); });
+        return edit;
+    }
+    auto *edit = new QLineEdit(box.text(), parent);
+    edit->setReadOnly(properties.readOnly);
+    if (properties.alignment == Alignment::Center)
+        edit->setAlignment(Qt::AlignCenter);
+    QObject::connect(&box, &Control::textChanged, edit, &QLineEdit::setText);
+    return edit;
+}
+
+QWidget *createButton(CommandButton &button, QWidget *parent)
+{
+    const QColor face =
+        button.properties().backColor ? toQColor(*button.properties().backColor) : Qt::lightGray;
+    auto *widget = new FlatButton(button.text(), face, parent);
+    QObject::connect(widget, &QPushButton::clicked, &button, &Control::click);
+    return widget;
+}
+
+} // namespace
+
+FormWindow::FormWindow(Form &form, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_form(form)
+{
+    const FormProperties &properties = form.properties();
+    setWindowTitle(properties.caption);
+
+    QFont font(properties.fontFamily, properties.fontPointSize);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    // The standard look of text boxes and captions, whatever the desktop theme.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(properties.backColor));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    setFixedSize(widgetRect({0, 0, properties.clientWidth, properties.clientHeight}).size());
+
+    for (Control *control : form.controls()) {
+        if (!control->properties().container.isEmpty() || control->kind() == ControlKind::Timer)
+            continue;
+        QWidget *widget = createWidget(*control);
+        widget->setGeometry(widgetRect(control->rect()));
+        widget->setVisible(control->properties().visible);
+        if (!control->properties().accessibleName.isEmpty())
+            widget->setAccessibleName(control->properties().accessibleName);
+        // Captions lie behind the boxes, buttons and field that overlap them.
+        if (control->kind() == ControlKind::Label)
+            widget->lower();
+        m_widgets.emplace(control, widget);
+    }
+    setUpTabOrder();
+    centreOnScreen();
+}
+
+QWidget *FormWindow::createWidget(Control &control)
+{
+    switch (control.kind()) {
+    case ControlKind::Label:
+        return createLabel(static_cast<Label &>(control), this);
+    case ControlKind::TextBox:
+        return createTextBox(static_cast<TextBox &>(control), this);
+    case ControlKind::CommandButton:
+        return createButton(static_cast<CommandButton &>(control), this);
+    case ControlKind::PictureBox:
+        return new FieldWidget(static_cast<PictureBox &>(control), this);
+    case ControlKind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+QWidget *FormWindow::widgetFor(const Control &control) const
+{
+    const auto found = m_widgets.find(&control);
+    return found == m_widgets.end() ? nullptr : found->second;
+}
+
+void FormWindow::setUpTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> stops;
+    for (const auto &[control, widget] : m_widgets) {
+        const bool stop = control->properties().visible && control->kind() != ControlKind::Label;
+        widget->setFocusPolicy(stop ? Qt::StrongFocus : Qt::NoFocus);
+        if (stop)
+            stops.emplace_back(control->properties().tabIndex, widget);
+    }
+    std::ranges::sort(stops);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1].second, stops[i].second);
+    if (!stops.empty())
+        stops.front().second->setFocus();
+}
+
+void FormWindow::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace platform

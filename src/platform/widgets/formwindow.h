@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/form.h"
+
+#include <QWidget>
+
+#include <unordered_map>
+
+namespace platform {
+
+// The window that shows a Form: one Qt widget per visible control, placed by
+// the same twips-to-pixels mapping, in the tab order of the description.
+class FormWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FormWindow(Form &form, QWidget *parent = nullptr);
+
+    // The widget that shows a control on the window; controls drawn inside the
+    // field, and the timer, have none.
+    QWidget *widgetFor(const Control &control) const;
+
+private:
+    QWidget *createWidget(Control &control);
+    void setUpTabOrder();
+    void centreOnScreen();
+
+    Form &m_form;
+    std::unordered_map<const Control *, QWidget *> m_widgets;
+};
+
+} // namespace platform

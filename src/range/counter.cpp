@@ -1,0 +1,19 @@
+#include "counter.h"
+
+Counter::Counter(QObject *parent)
+    : QObject(parent)
+{}
+
+void Counter::increment()
+{
+    if (m_value < Max)
+        setValue(m_value + 1);
+}
+
+void Counter::setValue(Value value)
+{
+    if (value == m_value)
+        return;
+    m_value = value;
+    emit valueChanged(m_value);
+}

@@ -1,0 +1,28 @@
+#include "platform/widgets/displaycheck.h"
+#include "platform/widgets/formwindow.h"
+#include "rangeform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <optional>
+
+int main(int argc, char *argv[])
+{
+    using platform::DisplayCheck;
+    if (!DisplayCheck::displayNamed()) {
+        std::fprintf(stderr, "%s\n", DisplayCheck::message());
+        return 1;
+    }
+    std::optional<DisplayCheck> check(std::in_place);
+    QApplication app(argc, argv);
+    check.reset();
+    QApplication::setApplicationName(QStringLiteral("clayrange"));
+    QApplication::setApplicationVersion(QStringLiteral(CLAYRANGE_VERSION));
+
+    RangeForm form;
+    form.Form_Load();
+    platform::FormWindow window(form.form());
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/form.h"
+#include "range/counter.h"
+#include "range/range.h"
+
+#include <QObject>
+
+#include <array>
+
+// The program's window as the logic sees it: its controls, the range they show,
+// the two counters and the handlers of the user's clicks. It draws nothing;
+// a view built on form() does.
+class RangeForm : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RangeForm(QObject *parent = nullptr);
+
+    platform::Form &form() { return m_form; }
+    Range &range() { return m_range; }
+    const RangeControls &controls() const { return m_controls; }
+    platform::TextBox &Text2(int index) const { return *m_Text2[std::size_t(index)]; }
+    Counter &attempts() { return m_attempts; }
+    Counter &hits() { return m_hits; }
+
+    void Form_Load();
+    void Command1_Click(int Index);
+    void Label3_Click(int Index);
+
+private:
+    void bindCounter(Counter &counter, platform::TextBox &box);
+
+    platform::Form m_form;
+    RangeControls m_controls;
+    std::array<platform::TextBox *, 2> m_Text2;
+    Counter m_attempts;
+    Counter m_hits;
+    Range m_range;
+};

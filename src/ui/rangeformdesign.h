@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/form.h"
+
+#include <vector>
+
+// The window as it is laid out before the program runs: every control, its
+// place in twips, its colours and texts. The logic only ever moves the target
+// and the shots, switches shots and the timer, and writes the counters.
+namespace RangeFormDesign {
+
+// Our own neutral address, shown at the start of the caption.
+inline constexpr char16_t WebAddress[] = u"www.clayrange.example";
+inline constexpr char16_t Title[] = u"Физическо възпитание - спортна стрелба";
+
+platform::FormProperties form();
+std::vector<platform::ControlProperties> controls();
+
+QString exerciseText();
+QString sayingText();
+
+} // namespace RangeFormDesign
