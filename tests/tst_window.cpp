@@ -1,0 +1,204 @@
+#include "rangefixture.h"
+
+#include "platform/widgets/fieldwidget.h"
+#include "platform/widgets/formwindow.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using platform::FieldWidget;
+using platform::FormWindow;
+
+// The real window, offscreen: where things are, what they look like, and what
+// a click on them does.
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsStandAtTheirPixelPlaces();
+    void windowIsFixedWithCloseOnly();
+    void colorsAndStackingAreExact();
+    void focusStartsInTheTextAndFollowsTheTabOrder();
+    void clicksLaunchFireAndClear();
+    void clickOnDisabledShotOrTargetDoesNothing();
+    void realTimerDrivesTheTarget();
+
+private:
+    QWidget *widget(const QString &name, int index = -1) const
+    {
+        return m_window->widgetFor(*m_range->form.form().find(name, index));
+    }
+    FieldWidget *field() const { return qobject_cast<FieldWidget *>(widget(u"Picture1"_s)); }
+    QLineEdit *counter(int index) const
+    {
+        return qobject_cast<QLineEdit *>(widget(u"Text2"_s, index));
+    }
+    QPoint shotPoint(int index) const
+    {
+        // The upper, visible part of a shot at rest.
+        return field()->childRect(m_range->shot(index)).toRect().topLeft() + QPoint(4, 2);
+    }
+    QColor pixel(QPoint at) const { return m_window->grab().toImage().pixelColor(at); }
+
+    std::unique_ptr<RangeFixture> m_range;
+    std::unique_ptr<FormWindow> m_window;
+};
+
+void TestWindow::init()
+{
+    m_range = std::make_unique<RangeFixture>();
+    m_window = std::make_unique<FormWindow>(m_range->form.form());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestWindow::cleanup()
+{
+    m_window.reset();
+    m_range.reset();
+}
+
+void TestWindow::controlsStandAtTheirPixelPlaces()
+{
+    QCOMPARE(m_window->size(), QSize(451, 424));
+    QCOMPARE(field()->geometry(), QRect(40, 40, 361, 185));
+    QCOMPARE(field()->innerRect(), QRectF(2, 2, 357, 181));
+    QCOMPARE(field()->childRect(m_range->target()), QRectF(2, 10, 9, 41));
+    QCOMPARE(field()->childRect(m_range->shot(0)), QRectF(122, 178, 9, 9));
+    QCOMPARE(field()->childRect(m_range->shot(11)), QRectF(338, 178, 9, 9));
+    // Only the upper five rows of a resting shot lie inside the field.
+    QCOMPARE(field()->childRect(m_range->shot(0)).intersected(field()->innerRect()).height(), 5.0);
+
+    QCOMPARE(widget(u"Label1"_s, 0)->geometry(), QRect(72, 0, 305, 25));
+    QCOMPARE(widget(u"Command1"_s, 0)->geometry(), QRect(8, 232, 73, 25));
+    QCOMPARE(widget(u"Label1"_s, 1)->geometry(), QRect(96, 232, 57, 25));
+    QCOMPARE(counter(0)->geometry(), QRect(152, 232, 49, 27));
+    QCOMPARE(widget(u"Label1"_s, 2)->geometry(), QRect(216, 232, 89, 25));
+    QCOMPARE(counter(1)->geometry(), QRect(304, 232, 49, 27));
+    QCOMPARE(widget(u"Command1"_s, 1)->geometry(), QRect(368, 232, 73, 25));
+    QCOMPARE(widget(u"Text1"_s, 0)->geometry(), QRect(8, 264, 433, 153));
+    QVERIFY(!widget(u"Text1"_s, 1)->isVisible());
+
+    m_range->launch();
+    m_range->tick(3);
+    QCOMPARE(field()->childRect(m_range->target()), QRectF(4, 10, 9, 41));
+}
+
+void TestWindow::windowIsFixedWithCloseOnly()
+{
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m_window->windowTitle(),
+             u"www.clayrange.example Физическо възпитание - спортна стрелба");
+    QCOMPARE(m_window->font().family(), u"Times New Roman");
+    QCOMPARE(m_window->font().pointSize(), 12);
+}
+
+void TestWindow::colorsAndStackingAreExact()
+{
+    m_range->launch();
+    m_range->tick(30);
+    const QImage image = m_window->grab().toImage();
+    const QPoint fieldOrigin = field()->pos();
+    const QPoint target = field()->childRect(m_range->target()).center().toPoint() + fieldOrigin;
+    QCOMPARE(image.pixelColor(target), QColor(0x80, 0x80, 0xff));
+    QCOMPARE(image.pixelColor(shotPoint(4) + fieldOrigin), QColor(0xc0, 0x40, 0x00));
+    QCOMPARE(image.pixelColor(fieldOrigin + QPoint(200, 100)), QColor(0x00, 0xff, 0x00));
+    QCOMPARE(image.pixelColor(QPoint(20, 20)), QColor(0xc0, 0xc0, 0xff));
+    QCOMPARE(image.pixelColor(QPoint(75, 10)), QColor(0xff, 0xc0, 0x80));
+    QCOMPARE(image.pixelColor(QPoint(12, 236)), QColor(0x00, 0xff, 0x00));
+    QCOMPARE(image.pixelColor(QPoint(372, 236)), QColor(0xff, 0x00, 0x00));
+    // The counter covers the last column of the caption beside it.
+    QCOMPARE(image.pixelColor(QPoint(151, 240)), QColor(0xff, 0xc0, 0x80));
+    QVERIFY(image.pixelColor(QPoint(152, 240)) != QColor(0xff, 0xc0, 0x80));
+
+    // Where a shot crosses the target, the shot is drawn on top.
+    m_range->target().setLeft(1800);
+    m_range->shot(0).setTop(400);
+    QCOMPARE(pixel(field()->childRect(m_range->shot(0)).center().toPoint() + fieldOrigin),
+             QColor(0xc0, 0x40, 0x00));
+}
+
+void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
+{
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(QApplication::focusWidget(), widget(u"Text1"_s, 0));
+    const QList<QWidget *> order{static_cast<QWidget *>(field()),
+                                 widget(u"Command1"_s, 0),
+                                 widget(u"Command1"_s, 1),
+                                 counter(0),
+                                 counter(1),
+                                 widget(u"Text1"_s, 0)};
+    for (QWidget *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestWindow::clicksLaunchFireAndClear()
+{
+    QTest::mouseClick(widget(u"Command1"_s, 0), Qt::LeftButton);
+    QCOMPARE(counter(0)->text(), u"1");
+    QVERIFY(m_range->timerOn());
+
+    QTest::mouseClick(field(), Qt::LeftButton, {}, shotPoint(3));
+    QCOMPARE(m_range->state().ActiveShot, 3);
+    QCOMPARE(m_range->enabledShots(), 1u << 3);
+
+    m_range->tick(10);
+    // Ten steps up is 2440 twips, 162.67 pixels, drawn on pixel row 165.
+    const QRectF shot = field()->childRect(m_range->shot(3));
+    QCOMPARE(shot, QRectF(194, 165, 9, 9));
+    QCOMPARE(pixel(shot.center().toPoint() + field()->pos()), QColor(0xc0, 0x40, 0x00));
+
+    QTest::mouseClick(widget(u"Command1"_s, 1), Qt::LeftButton);
+    QCOMPARE(counter(0)->text(), u"0");
+    QCOMPARE(counter(1)->text(), u"0");
+    QVERIFY(!m_range->timerOn());
+    QCOMPARE(m_range->enabledShots(), RangeFixture::AllShots);
+    QCOMPARE(field()->childRect(m_range->shot(3)), QRectF(194, 178, 9, 9));
+}
+
+void TestWindow::clickOnDisabledShotOrTargetDoesNothing()
+{
+    QTest::mouseClick(field(), Qt::LeftButton, {}, shotPoint(3));
+    QTest::mouseClick(field(), Qt::LeftButton, {}, shotPoint(5));
+    QCOMPARE(m_range->state().ActiveShot, 3);
+    const QPoint target = field()->childRect(m_range->target()).center().toPoint();
+    QTest::mouseClick(field(), Qt::LeftButton, {}, target);
+    QTest::mouseClick(counter(1), Qt::LeftButton);
+    QTest::keyClicks(counter(1), u"77"_s);
+    QCOMPARE(counter(1)->text(), u"0");
+    QCOMPARE(m_range->state().ActiveShot, 3);
+    QCOMPARE(m_range->enabledShots(), 1u << 3);
+    // A press on one shot released over another is no click.
+    m_range->clear();
+    QTest::mousePress(field(), Qt::LeftButton, {}, shotPoint(1));
+    QTest::mouseRelease(field(), Qt::LeftButton, {}, shotPoint(2));
+    QCOMPARE(m_range->state().ActiveShot, -1);
+}
+
+void TestWindow::realTimerDrivesTheTarget()
+{
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(widget(u"Command1"_s, 0), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([this] { return m_range->target().left() > 0; }, 2000));
+    QVERIFY(clock.elapsed() >= 140);
+    QCOMPARE(m_range->target().left(), 10.0f);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
