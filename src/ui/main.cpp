@@ -3,6 +3,7 @@
 #include "rangeform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <optional>
@@ -19,6 +20,10 @@ int main(int argc, char *argv[])
     check.reset();
     QApplication::setApplicationName(QStringLiteral("clayrange"));
     QApplication::setApplicationVersion(QStringLiteral(CLAYRANGE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CLAYRANGE_APP_ID));
+    QIcon icon(QStringLiteral(":/icons/clayrange-32.png"));
+    icon.addFile(QStringLiteral(":/icons/clayrange-256.png"));
+    QApplication::setWindowIcon(icon);
 
     RangeForm form;
     form.Form_Load();
