@@ -1,17 +1,12 @@
-#include "rangefixture.h"
-
-#include "platform/widgets/fieldwidget.h"
-#include "platform/widgets/formwindow.h"
+#include "windowfixture.h"
 
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-using platform::FieldWidget;
-using platform::FormWindow;
 
 // The real window, offscreen: where things are, what they look like, and what
 // a click on them does.
@@ -30,39 +25,28 @@ private slots:
     void clicksLaunchFireAndClear();
     void clickOnDisabledShotOrTargetDoesNothing();
     void realTimerDrivesTheTarget();
+    void fontCoversEveryShownCharacter();
 
 private:
-    QWidget *widget(const QString &name, int index = -1) const
-    {
-        return m_window->widgetFor(*m_range->form.form().find(name, index));
-    }
-    FieldWidget *field() const { return qobject_cast<FieldWidget *>(widget(u"Picture1"_s)); }
-    QLineEdit *counter(int index) const
-    {
-        return qobject_cast<QLineEdit *>(widget(u"Text2"_s, index));
-    }
-    QPoint shotPoint(int index) const
-    {
-        // The upper, visible part of a shot at rest.
-        return field()->childRect(m_range->shot(index)).toRect().topLeft() + QPoint(4, 2);
-    }
+    QWidget *widget(QStringView name, int index = -1) const { return m_range->widget(name, index); }
+    platform::FieldWidget *field() const { return m_range->field(); }
+    QLineEdit *counter(int index) const { return m_range->counter(index); }
+    QPoint shotPoint(int index) const { return m_range->shotPoint(index); }
     QColor pixel(QPoint at) const { return m_window->grab().toImage().pixelColor(at); }
 
-    std::unique_ptr<RangeFixture> m_range;
-    std::unique_ptr<FormWindow> m_window;
+    std::unique_ptr<WindowFixture> m_range;
+    platform::FormWindow *m_window = nullptr;
 };
 
 void TestWindow::init()
 {
-    m_range = std::make_unique<RangeFixture>();
-    m_window = std::make_unique<FormWindow>(m_range->form.form());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_range = std::make_unique<WindowFixture>();
+    m_window = &m_range->window;
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestWindow::cleanup()
 {
-    m_window.reset();
     m_range.reset();
 }
 
@@ -132,8 +116,8 @@ void TestWindow::colorsAndStackingAreExact()
 
 void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
 {
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     QCOMPARE(QApplication::focusWidget(), widget(u"Text1"_s, 0));
     const QList<QWidget *> order{static_cast<QWidget *>(field()),
                                  widget(u"Command1"_s, 0),
@@ -198,6 +182,25 @@ void TestWindow::realTimerDrivesTheTarget()
     QVERIFY(QTest::qWaitFor([this] { return m_range->target().left() > 0; }, 2000));
     QVERIFY(clock.elapsed() >= 140);
     QCOMPARE(m_range->target().left(), 10.0f);
+}
+
+void TestWindow::fontCoversEveryShownCharacter()
+{
+    QStringList texts{m_window->windowTitle()};
+    for (const platform::Control *control : m_range->form.form().controls()) {
+        if (control->properties().visible)
+            texts << control->text() << control->properties().accessibleName;
+    }
+    const QFontMetrics metrics(m_window->font());
+    for (const QString &text : std::as_const(texts)) {
+        for (const char32_t ch : text.toUcs4()) {
+            if (ch == u'\r' || ch == u'\n')
+                continue;
+            if (!metrics.inFontUcs4(ch))
+                QFAIL(qPrintable(u"%1 has no glyph for U+%2 of \"%3\""_s.arg(
+                    QFontInfo(m_window->font()).family(), QString::number(ch, 16), text)));
+        }
+    }
 }
 
 QTEST_MAIN(TestWindow)

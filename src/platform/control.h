@@ -12,6 +12,11 @@ namespace platform {
 enum class ControlKind { Label, PictureBox, TextBox, CommandButton, Timer };
 enum class Alignment { Left, Center };
 
+struct ControlName {
+    QString name;
+    int index = -1; // -1: not part of a control array
+};
+
 // The design-time description of one control, as the window is laid out.
 struct ControlProperties {
     ControlKind kind = ControlKind::Label;
@@ -31,6 +36,7 @@ struct ControlProperties {
     bool verticalScrollBar = false;
     int interval = 0; // timers, in milliseconds
     QString accessibleName;
+    ControlName labelFor; // a caption that names the control beside it
 };
 
 // A control as the range logic sees it: geometry in twips, an enabled state and

@@ -3,6 +3,7 @@
 #include "bevel.h"
 #include "colors.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,9 +19,35 @@ FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     // Everything inside the border is painted here, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (Control *child : box.children()) {
-        connect(child, &Control::moved, this,
-                [this, child](const TwipsRect &from) { childMoved(*child, from); });
+    const auto &children = box.children();
+    for (int i = 0; i < int(children.size()); ++i) {
+        Control *child = children[std::size_t(i)];
+        connect(child, &Control::moved, this, [this, child, i](const TwipsRect &from) {
+            childMoved(*child, from);
+            notifyAccessibility(i, QAccessible::LocationChanged);
+        });
+        // A disabled shot looks the same, so only a screen reader hears of it.
+        connect(child, &Control::enabledChanged, this,
+                [this, i] { notifyAccessibility(i, QAccessible::StateChanged); });
+    }
+}
+
+void FieldWidget::notifyAccessibility(int child, QAccessible::Event type)
+{
+    if (!m_announceChanges && !QAccessible::isActive())
+        return;
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *item = field ? field->child(child) : nullptr;
+    if (!item)
+        return;
+    if (type == QAccessible::StateChanged) {
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent event(item, changed);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleEvent event(item, type);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/picturebox.h"
 #include "platform/pixelmapping.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace platform {
@@ -25,6 +26,9 @@ public:
     QRectF innerRect() const;
     // The topmost child drawn at a point, if any.
     Control *childAt(QPointF point) const;
+    // Once something has asked for the field's accessible children, it hears of
+    // every move and state change; until then the tick pays nothing for them.
+    void announceChanges() { m_announceChanges = true; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,9 +39,11 @@ protected:
 private:
     PixelMapping mapping() const { return PixelMapping(devicePixelRatioF()); }
     void childMoved(const Control &child, const TwipsRect &from);
+    void notifyAccessibility(int child, QAccessible::Event type);
 
     PictureBox &m_box;
     Control *m_pressed = nullptr;
+    bool m_announceChanges = false;
 };
 
 } // namespace platform

@@ -1,11 +1,13 @@
 #include "formwindow.h"
 
 #include "colors.h"
+#include "fieldaccessible.h"
 #include "fieldwidget.h"
 #include "flatbutton.h"
 #include "platform/picturebox.h"
 #include "platform/pixelmapping.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -93,6 +95,8 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_form(form)
 {
+    QAccessible::installFactory(&FieldAccessible::create);
+
     const FormProperties &properties = form.properties();
     setWindowTitle(properties.caption);
 
@@ -125,8 +129,21 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
             widget->lower();
         m_widgets.emplace(control, widget);
     }
+    linkCaptions();
     setUpTabOrder();
     centreOnScreen();
+}
+
+void FormWindow::linkCaptions()
+{
+    for (const auto &[control, widget] : m_widgets) {
+        const ControlName &target = control->properties().labelFor;
+        auto *label = qobject_cast<QLabel *>(widget);
+        const Control *named =
+            target.name.isEmpty() ? nullptr : m_form.find(target.name, target.index);
+        if (label && named)
+            label->setBuddy(widgetFor(*named));
+    }
 }
 
 QWidget *FormWindow::createWidget(Control &control)

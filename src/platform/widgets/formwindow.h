@@ -23,6 +23,7 @@ public:
 
 private:
     QWidget *createWidget(Control &control);
+    void linkCaptions();
     void setUpTabOrder();
     void centreOnScreen();
 

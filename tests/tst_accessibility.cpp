@@ -1,0 +1,150 @@
+#include "windowfixture.h"
+
+#include <QAccessible>
+
+using namespace Qt::StringLiterals;
+
+// What a screen reader finds in the window, read through QAccessible.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyVisibleElementHasANameAndRole();
+    void fieldChildrenReportTheirScreenPlaces();
+    void enabledStatesFollowAFlight();
+    void countersReadTheirValues();
+    void shotsCanBePressedThroughAccessibility();
+
+private:
+    QAccessibleInterface *of(QWidget *widget) const
+    {
+        return QAccessible::queryAccessibleInterface(widget);
+    }
+    QAccessibleInterface *fieldChild(int index) const { return of(m_range->field())->child(index); }
+    QRect expectedScreenRect(const platform::Control &control) const
+    {
+        platform::FieldWidget *field = m_range->field();
+        const QRect local = field->childRect(control).intersected(field->innerRect()).toRect();
+        return {field->mapToGlobal(local.topLeft()), local.size()};
+    }
+
+    std::unique_ptr<WindowFixture> m_range;
+};
+
+void TestAccessibility::init()
+{
+    m_range = std::make_unique<WindowFixture>();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_range->window));
+}
+
+void TestAccessibility::cleanup()
+{
+    m_range.reset();
+}
+
+void TestAccessibility::everyVisibleElementHasANameAndRole()
+{
+    QAccessibleInterface *launch = of(m_range->widget(u"Command1", 0));
+    QCOMPARE(launch->role(), QAccessible::Button);
+    QCOMPARE(launch->text(QAccessible::Name), u"Паничка");
+    QCOMPARE(of(m_range->widget(u"Command1", 1))->text(QAccessible::Name), u"Чисти");
+
+    const QString captions[] = {u"Опити:"_s, u"Попадения:"_s};
+    for (int i = 0; i < 2; ++i) {
+        QAccessibleInterface *counter = of(m_range->counter(i));
+        QCOMPARE(counter->role(), QAccessible::EditableText);
+        QCOMPARE(counter->text(QAccessible::Name), captions[i]);
+        QVERIFY(counter->state().readOnly);
+        const auto labels = counter->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), captions[i]);
+    }
+
+    QAccessibleInterface *panel = of(m_range->widget(u"Text1", 0));
+    QCOMPARE(panel->role(), QAccessible::EditableText);
+    QVERIFY(panel->state().readOnly);
+    QVERIFY(panel->textInterface()->text(0, 40).startsWith(u"При ловната стрелба"));
+    QVERIFY(of(m_range->widget(u"Text1", 1))->state().invisible);
+
+    QAccessibleInterface *field = of(m_range->field());
+    QCOMPARE(field->text(QAccessible::Name), u"Стрелбище");
+    QCOMPARE(field->childCount(), 1 + ShotCount);
+    QCOMPARE(field->child(0)->text(QAccessible::Name), u"Паничка");
+    QCOMPARE(field->child(0)->role(), QAccessible::Graphic);
+    for (int i = 0; i < ShotCount; ++i) {
+        QAccessibleInterface *shot = field->child(1 + i);
+        QCOMPARE(shot->text(QAccessible::Name), u"Изстрел %1"_s.arg(i + 1));
+        QCOMPARE(shot->role(), QAccessible::Button);
+        QCOMPARE(shot->parent()->object(), m_range->field());
+        QCOMPARE(field->indexOfChild(shot), 1 + i);
+        // Left to right, as the columns stand.
+        if (i > 0)
+            QVERIFY(shot->rect().left() > field->child(i)->rect().left());
+    }
+    // The same object every time it is asked for.
+    QCOMPARE(field->child(3), field->child(3));
+}
+
+void TestAccessibility::fieldChildrenReportTheirScreenPlaces()
+{
+    const QPoint origin = m_range->window.mapToGlobal(QPoint(0, 0));
+    // A resting shot shows only its upper five rows.
+    QCOMPARE(fieldChild(1)->rect(), QRect(origin + QPoint(40 + 122, 40 + 178), QSize(9, 5)));
+
+    m_range->launch();
+    m_range->fire(2);
+    m_range->tick(30);
+    QCOMPARE(fieldChild(0)->rect(), QRect(origin + QPoint(40 + 22, 40 + 10), QSize(9, 41)));
+    QCOMPARE(fieldChild(3)->rect(), expectedScreenRect(m_range->shot(2)));
+    QCOMPARE(fieldChild(3)->rect().size(), QSize(9, 9));
+    QCOMPARE(of(m_range->field())
+                 ->childAt(fieldChild(3)->rect().center().x(), fieldChild(3)->rect().center().y()),
+             fieldChild(3));
+}
+
+void TestAccessibility::enabledStatesFollowAFlight()
+{
+    m_range->launch();
+    m_range->fire(4);
+    for (int i = 0; i < ShotCount; ++i)
+        QCOMPARE(fieldChild(1 + i)->state().disabled, i != 4);
+
+    m_range->tick(126);
+    for (int i = 0; i < ShotCount; ++i)
+        QVERIFY(!fieldChild(1 + i)->state().disabled);
+}
+
+void TestAccessibility::countersReadTheirValues()
+{
+    QAccessibleInterface *attempts = of(m_range->counter(0));
+    QAccessibleInterface *hits = of(m_range->counter(1));
+    QCOMPARE(attempts->text(QAccessible::Value), u"0");
+    m_range->launch();
+    m_range->tick(80);
+    m_range->fire(0);
+    m_range->tick(96);
+    QCOMPARE(attempts->text(QAccessible::Value), u"1");
+    QCOMPARE(hits->text(QAccessible::Value), u"1");
+    m_range->clear();
+    QCOMPARE(attempts->text(QAccessible::Value), u"0");
+    QCOMPARE(hits->text(QAccessible::Value), u"0");
+}
+
+void TestAccessibility::shotsCanBePressedThroughAccessibility()
+{
+    QAccessibleActionInterface *press = fieldChild(6)->actionInterface();
+    QVERIFY(press);
+    QCOMPARE(press->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_range->state().ActiveShot, 5);
+    // A disabled shot offers nothing to press, and the target never does.
+    QVERIFY(fieldChild(2)->actionInterface()->actionNames().isEmpty());
+    QVERIFY(!fieldChild(0)->actionInterface());
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
