@@ -1,0 +1,121 @@
+#include "windowfixture.h"
+
+#include "range/counter.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+quint32 seedFromEnvironment()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("CLAYRANGE_SEED").toUInt(&ok);
+    return ok ? seed : 20261208u;
+}
+
+} // namespace
+
+// Random clicks anywhere in the real window, mixed with ticks, checking after
+// each that what the widgets show agrees with a state the range can be in.
+class TestWindowMonkey : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomClicksAndTicksKeepTheWindowConsistent();
+};
+
+void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
+{
+    const quint32 seed = seedFromEnvironment();
+    QRandomGenerator random(seed);
+    WindowFixture range;
+    QVERIFY(QTest::qWaitForWindowExposed(&range.window));
+    QWindow *window = range.window.windowHandle();
+    const QSize client = range.window.size();
+    const QRect buttons[] = {range.widget(u"Command1", 0)->geometry(),
+                             range.widget(u"Command1", 1)->geometry()};
+    platform::FieldWidget *field = range.field();
+    const QRectF targetAtRest = field->childRect(range.target());
+    float columns[ShotCount];
+    for (int i = 0; i < ShotCount; ++i)
+        columns[i] = range.shot(i).left();
+
+    int failedAt = -1;
+    qint64 clicks = 0;
+    qint64 scored = 0;
+    qint64 launched = 0;
+    auto check = [&](bool condition, const char *what, int step) {
+        if (!condition && failedAt < 0) {
+            failedAt = step;
+            qWarning("seed %u: \"%s\" broken at event %d (replay with CLAYRANGE_SEED=%u)", seed,
+                     what, step, seed);
+        }
+    };
+
+    constexpr int Events = 10'000;
+    for (int step = 0; step < Events && failedAt < 0; ++step) {
+        const quint32 roll = random.bounded(100u);
+        QPoint at;
+        if (roll < 55) {
+            // A burst of ticks, as many as arrive between two clicks; the clock
+            // delivers none once it has stopped.
+            for (int n = int(random.bounded(1u, 30u)); n > 0 && range.timerOn(); --n) {
+                const qint64 before = range.form.hits().value();
+                range.tick();
+                scored += range.form.hits().value() - before;
+            }
+            continue;
+        } else if (roll < 75) {
+            // Aim at a shot, where a pupil would; the visible part is small.
+            const int shot = int(random.bounded(quint32(ShotCount)));
+            at = field->pos() + range.shotPoint(shot);
+        } else if (roll < 82) {
+            const QRect &button = buttons[random.bounded(99u) < 95 ? 0 : 1];
+            at = button.topLeft()
+                 + QPoint(int(random.bounded(quint32(button.width()))),
+                          int(random.bounded(quint32(button.height()))));
+        } else {
+            at = QPoint(int(random.bounded(quint32(client.width()))),
+                        int(random.bounded(quint32(client.height()))));
+        }
+        // Through the window, so that Qt finds the widget under the point.
+        const qint64 hitsBefore = range.form.hits().value();
+        const qint64 attemptsBefore = range.form.attempts().value();
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        launched += range.form.attempts().value() > attemptsBefore ? 1 : 0;
+        ++clicks;
+
+        const RangeState &state = range.state();
+        check(state.ActiveShot >= -1 && state.ActiveShot < ShotCount, "ActiveShot is valid", step);
+        const unsigned enabled = range.enabledShots();
+        check(state.ActiveShot < 0 ? enabled == RangeFixture::AllShots
+                                   : enabled == 1u << state.ActiveShot,
+              "only the chosen shot is enabled", step);
+        const QRectF target = field->childRect(range.target());
+        check(target.top() == targetAtRest.top() && target.size() == targetAtRest.size(),
+              "the target keeps its row and size on screen", step);
+        check(!range.timerOn() ? range.target().left() == 0 : true,
+              "an idle target waits at the left edge", step);
+        for (int i = 0; i < ShotCount; ++i) {
+            const platform::Label &shot = range.shot(i);
+            check(shot.left() == columns[i], "no shot leaves its column", step);
+            check(shot.top() >= shot.height() && shot.top() <= RangeFixture::RestTop,
+                  "a shot stays between its highest point and its rest", step);
+        }
+        const qint64 hits = range.form.hits().value();
+        const qint64 attempts = range.form.attempts().value();
+        check(hits >= 0 && attempts >= 0, "counters never go negative", step);
+        check(hits <= hitsBefore, "a click never scores", step);
+        check(range.counter(0)->text() == QString::number(attempts)
+                  && range.counter(1)->text() == QString::number(hits),
+              "the counter boxes show the counts", step);
+    }
+    QCOMPARE(failedAt, -1);
+    qInfo("seed %u: %lld clicks, %lld launches, %lld hits", seed, clicks, launched, scored);
+    QVERIFY(launched > 10);
+    QVERIFY(scored > 0);
+}
+
+QTEST_MAIN(TestWindowMonkey)
+#include "tst_windowmonkey.moc"
