@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +88,11 @@ void TestWindow::windowIsFixedWithCloseOnly()
              u"www.clayrange.example Физическо възпитание - спортна стрелба");
     QCOMPARE(m_window->font().family(), u"Times New Roman");
     QCOMPARE(m_window->font().pointSize(), 12);
+    const QPoint offCentre =
+        m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
+    // Centred to within the frame's thickness, which no window system tells
+    // before the window is first shown.
+    QVERIFY(offCentre.manhattanLength() <= 4);
 }
 
 void TestWindow::colorsAndStackingAreExact()

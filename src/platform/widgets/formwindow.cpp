@@ -8,6 +8,7 @@
 #include "platform/pixelmapping.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,6 +97,9 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     , m_form(form)
 {
     QAccessible::installFactory(&FieldAccessible::create);
+    // A steady caret: the only one this window shows is in the read-only
+    // panel, and a blinking one would wake an idle program twice a second.
+    QApplication::setCursorFlashTime(0);
 
     const FormProperties &properties = form.properties();
     setWindowTitle(properties.caption);
