@@ -1,19 +1,5 @@
+#include "monkeyrun.h"
 #include "windowfixture.h"
-
-#include "range/counter.h"
-
-#include <QRandomGenerator>
-
-namespace {
-
-quint32 seedFromEnvironment()
-{
-    bool ok = false;
-    const quint32 seed = qEnvironmentVariable("CLAYRANGE_SEED").toUInt(&ok);
-    return ok ? seed : 20261208u;
-}
-
-} // namespace
 
 // Random clicks anywhere in the real window, mixed with ticks, checking after
 // each that what the widgets show agrees with a state the range can be in.
@@ -27,8 +13,7 @@ private slots:
 
 void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
 {
-    const quint32 seed = seedFromEnvironment();
-    QRandomGenerator random(seed);
+    MonkeyRun run;
     WindowFixture range;
     QVERIFY(QTest::qWaitForWindowExposed(&range.window));
     QWindow *window = range.window.windowHandle();
@@ -41,26 +26,17 @@ void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
     for (int i = 0; i < ShotCount; ++i)
         columns[i] = range.shot(i).left();
 
-    int failedAt = -1;
     qint64 clicks = 0;
     qint64 scored = 0;
     qint64 launched = 0;
-    auto check = [&](bool condition, const char *what, int step) {
-        if (!condition && failedAt < 0) {
-            failedAt = step;
-            qWarning("seed %u: \"%s\" broken at event %d (replay with CLAYRANGE_SEED=%u)", seed,
-                     what, step, seed);
-        }
-    };
-
     constexpr int Events = 10'000;
-    for (int step = 0; step < Events && failedAt < 0; ++step) {
-        const quint32 roll = random.bounded(100u);
+    for (; run.step < Events && !run.failed(); ++run.step) {
+        const quint32 roll = run.random.bounded(100u);
         QPoint at;
         if (roll < 55) {
             // A burst of ticks, as many as arrive between two clicks; the clock
             // delivers none once it has stopped.
-            for (int n = int(random.bounded(1u, 30u)); n > 0 && range.timerOn(); --n) {
+            for (int n = int(run.random.bounded(1u, 30u)); n > 0 && range.timerOn(); --n) {
                 const qint64 before = range.form.hits().value();
                 range.tick();
                 scored += range.form.hits().value() - before;
@@ -68,16 +44,16 @@ void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
             continue;
         } else if (roll < 75) {
             // Aim at a shot, where a pupil would; the visible part is small.
-            const int shot = int(random.bounded(quint32(ShotCount)));
+            const int shot = int(run.random.bounded(quint32(ShotCount)));
             at = field->pos() + range.shotPoint(shot);
         } else if (roll < 82) {
-            const QRect &button = buttons[random.bounded(99u) < 95 ? 0 : 1];
+            const QRect &button = buttons[run.random.bounded(99u) < 95 ? 0 : 1];
             at = button.topLeft()
-                 + QPoint(int(random.bounded(quint32(button.width()))),
-                          int(random.bounded(quint32(button.height()))));
+                 + QPoint(int(run.random.bounded(quint32(button.width()))),
+                          int(run.random.bounded(quint32(button.height()))));
         } else {
-            at = QPoint(int(random.bounded(quint32(client.width()))),
-                        int(random.bounded(quint32(client.height()))));
+            at = QPoint(int(run.random.bounded(quint32(client.width()))),
+                        int(run.random.bounded(quint32(client.height()))));
         }
         // Through the window, so that Qt finds the widget under the point.
         const qint64 hitsBefore = range.form.hits().value();
@@ -86,33 +62,21 @@ void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
         launched += range.form.attempts().value() > attemptsBefore ? 1 : 0;
         ++clicks;
 
-        const RangeState &state = range.state();
-        check(state.ActiveShot >= -1 && state.ActiveShot < ShotCount, "ActiveShot is valid", step);
-        const unsigned enabled = range.enabledShots();
-        check(state.ActiveShot < 0 ? enabled == RangeFixture::AllShots
-                                   : enabled == 1u << state.ActiveShot,
-              "only the chosen shot is enabled", step);
+        run.checkRange(range, columns);
         const QRectF target = field->childRect(range.target());
-        check(target.top() == targetAtRest.top() && target.size() == targetAtRest.size(),
-              "the target keeps its row and size on screen", step);
-        check(!range.timerOn() ? range.target().left() == 0 : true,
-              "an idle target waits at the left edge", step);
-        for (int i = 0; i < ShotCount; ++i) {
-            const platform::Label &shot = range.shot(i);
-            check(shot.left() == columns[i], "no shot leaves its column", step);
-            check(shot.top() >= shot.height() && shot.top() <= RangeFixture::RestTop,
-                  "a shot stays between its highest point and its rest", step);
-        }
+        run.check(target.top() == targetAtRest.top() && target.size() == targetAtRest.size(),
+                  "the target keeps its row and size on screen");
+        run.check(!range.timerOn() ? range.target().left() == 0 : true,
+                  "an idle target waits at the left edge");
         const qint64 hits = range.form.hits().value();
         const qint64 attempts = range.form.attempts().value();
-        check(hits >= 0 && attempts >= 0, "counters never go negative", step);
-        check(hits <= hitsBefore, "a click never scores", step);
-        check(range.counter(0)->text() == QString::number(attempts)
-                  && range.counter(1)->text() == QString::number(hits),
-              "the counter boxes show the counts", step);
+        run.check(hits <= hitsBefore, "a click never scores");
+        run.check(range.counter(0)->text() == QString::number(attempts)
+                      && range.counter(1)->text() == QString::number(hits),
+                  "the counter boxes show the counts");
     }
-    QCOMPARE(failedAt, -1);
-    qInfo("seed %u: %lld clicks, %lld launches, %lld hits", seed, clicks, launched, scored);
+    QCOMPARE(run.failedAt, -1);
+    qInfo("seed %u: %lld clicks, %lld launches, %lld hits", run.seed, clicks, launched, scored);
     QVERIFY(launched > 10);
     QVERIFY(scored > 0);
 }

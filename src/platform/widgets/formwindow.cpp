@@ -64,7 +64,8 @@ QWidget *createTextBox(TextBox &box, QWidget *parent)
         auto *edit = new QPlainTextEdit(displayText(box.text()), parent);
         edit->setReadOnly(properties.readOnly);
         // Read-only, yet still a place to select and copy from, by mouse or keys.
-        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        if (properties.readOnly)
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setVerticalScrollBarPolicy(properties.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                       : Qt::ScrollBarAsNeeded);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
