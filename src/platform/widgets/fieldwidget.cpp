@@ -16,7 +16,9 @@ FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
     : QWidget(parent)
     , m_box(box)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // In the tab order, so keyboard users see where they are, but a click on a
+    // shot leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     // Everything inside the border is painted here, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     const auto &children = box.children();

@@ -179,9 +179,13 @@ void FormWindow::setUpTabOrder()
     std::vector<std::pair<int, QWidget *>> stops;
     for (const auto &[control, widget] : m_widgets) {
         const bool stop = control->properties().visible && control->kind() != ControlKind::Label;
-        widget->setFocusPolicy(stop ? Qt::StrongFocus : Qt::NoFocus);
-        if (stop)
-            stops.emplace_back(control->properties().tabIndex, widget);
+        if (!stop) {
+            widget->setFocusPolicy(Qt::NoFocus);
+            continue;
+        }
+        if (widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::StrongFocus);
+        stops.emplace_back(control->properties().tabIndex, widget);
     }
     std::ranges::sort(stops);
     for (std::size_t i = 1; i < stops.size(); ++i)
