@@ -12,8 +12,6 @@ class Bevel
 public:
     enum Kind { Raised, Pressed, Sunken };
 
-    static constexpr int Width = 2;
-
     static void draw(QPainter &painter, const QRect &area, Kind kind);
 };
 

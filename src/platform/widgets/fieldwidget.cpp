@@ -55,7 +55,8 @@ void FieldWidget::notifyAccessibility(int child, QAccessible::Event type)
 
 QRectF FieldWidget::innerRect() const
 {
-    return QRectF(rect()).adjusted(Bevel::Width, Bevel::Width, -Bevel::Width, -Bevel::Width);
+    const qreal border = PixelMapping().toLogical(PictureBox::BorderTwips);
+    return QRectF(rect()).adjusted(border, border, -border, -border);
 }
 
 QRectF FieldWidget::childRect(const TwipsRect &rect) const
