@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <ranges>
 #include <utility>
 
 namespace platform {
@@ -68,9 +67,11 @@ Control *FieldWidget::childAt(QPointF point) const
 {
     if (!innerRect().contains(point))
         return nullptr;
-    for (Control *child : std::views::reverse(m_box.children())) {
-        if (child->properties().visible && childRect(*child).contains(point))
-            return child;
+    // Topmost first: later children are drawn over earlier ones.
+    const auto &children = m_box.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        if ((*child)->properties().visible && childRect(**child).contains(point))
+            return *child;
     }
     return nullptr;
 }
