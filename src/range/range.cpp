@@ -13,13 +13,12 @@ void Range::setSteps(int targetStep, qint16 shotStep)
     m_state.ShotStep = shotStep;
 }
 
-bool Range::selectShot(int index)
+void Range::selectShot(int index)
 {
     if (index < 0 || index >= ShotCount)
-        return false;
+        return;
     m_state.ActiveShot = index;
     m_state.HitScored = false;
-    return true;
 }
 
 void Range::restShot(platform::Label &shot) const

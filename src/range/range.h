@@ -37,9 +37,9 @@ public:
     const RangeState &state() const { return m_state; }
 
     void setSteps(int targetStep, qint16 shotStep);
-    // Makes the shot the one in flight; false, and nothing changed, for an
-    // index that names no shot.
-    bool selectShot(int index);
+    // Makes the shot the one in flight; an index that names no shot changes
+    // nothing, so ActiveShot is always -1 or a valid index.
+    void selectShot(int index);
 
     void ResetRange();
     void Timer1_Timer();
