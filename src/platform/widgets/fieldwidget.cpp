@@ -84,7 +84,7 @@ void FieldWidget::childMoved(const Control &child, const TwipsRect &from)
     update(childRect(child).intersected(inner).toAlignedRect());
 }
 
-void FieldWidget::paintEvent(QPaintEvent *)
+void FieldWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     Bevel::draw(painter, rect(), Bevel::Sunken);
@@ -92,9 +92,13 @@ void FieldWidget::paintEvent(QPaintEvent *)
     if (m_box.properties().backColor)
         painter.fillRect(inner, toQColor(*m_box.properties().backColor));
     painter.setClipRect(inner);
+    // A tick repaints only the places a child left and took; the other
+    // children lie outside them.
+    const QRectF dirty = event->rect();
     for (const Control *child : m_box.children()) {
-        if (child->properties().visible && child->properties().backColor)
-            painter.fillRect(childRect(*child), toQColor(*child->properties().backColor));
+        const QRectF place = childRect(*child);
+        if (child->properties().visible && child->properties().backColor && place.intersects(dirty))
+            painter.fillRect(place, toQColor(*child->properties().backColor));
     }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
