@@ -3,8 +3,9 @@
 
 #include "allocationcounter.h"
 
-#include "platform/widgets/fieldwidget.h"
-#include "platform/widgets/formwindow.h"
+#include "platform/qt/fieldwidget.h"
+#include "platform/qt/formwindow.h"
+#include "platform/qt/timerclock.h"
 #include "ui/rangeform.h"
 
 #include <QApplication>
@@ -77,6 +78,14 @@ void coreTick()
 {
     RangeForm form;
     form.Form_Load();
+    // Every notification a view could follow has a listener, as with a window.
+    std::vector<platform::Connection> listeners;
+    for (platform::Control *control : form.form().controls()) {
+        listeners.push_back(control->moved.connect([](const platform::TwipsRect &) {}));
+        listeners.push_back(control->enabledChanged.connect([](bool) {}));
+        listeners.push_back(control->textChanged.connect([](const std::string &) {}));
+    }
+    platform::Timer &timer = form.controls().Timer1;
     constexpr long Ticks = 10'000'000;
     std::size_t allocations = 0;
     QElapsedTimer clock;
@@ -84,7 +93,7 @@ void coreTick()
     for (long i = 0; i < Ticks; ++i) {
         keepFlying(form);
         const std::size_t before = AllocationCounter::count();
-        form.range().Timer1_Timer();
+        timer.deliverTick();
         allocations += AllocationCounter::count() - before;
     }
     const double ns = double(clock.nsecsElapsed()) / double(Ticks);
@@ -119,7 +128,7 @@ void windowTick()
     window.show();
     QCoreApplication::processEvents();
     auto *field =
-        qobject_cast<platform::FieldWidget *>(window.widgetFor(*form.form().find(u"Picture1")));
+        qobject_cast<platform::FieldWidget *>(window.widgetFor(*form.form().find("Picture1")));
     PaintMeter meter;
     field->installEventFilter(&meter);
 
@@ -131,7 +140,7 @@ void windowTick()
         QCoreApplication::processEvents();
         QElapsedTimer clock;
         clock.start();
-        form.range().Timer1_Timer();
+        form.controls().Timer1.deliverTick();
         QCoreApplication::processEvents();
         micros.push_back(double(clock.nsecsElapsed()) / 1000.0);
     }
@@ -232,6 +241,7 @@ void cpu()
     // A crossing needs a click, so it runs here, with the window offscreen.
     RangeForm form;
     form.Form_Load();
+    platform::TimerClock timer(form.controls().Timer1);
     platform::FormWindow window(form.form());
     window.show();
     runFor(500);
@@ -248,15 +258,16 @@ void crossingTime()
 {
     RangeForm form;
     form.Form_Load();
+    platform::TimerClock timer(form.controls().Timer1);
     platform::FormWindow window(form.form());
     window.show();
     runFor(200);
     QEventLoop loop;
-    QObject::connect(&form.controls().Timer1, &platform::Control::enabledChanged, &loop,
-                     [&loop](bool on) {
-                         if (!on)
-                             loop.quit();
-                     });
+    const platform::Connection stopped =
+        form.controls().Timer1.enabledChanged.connect([&loop](bool on) {
+            if (!on)
+                loop.quit();
+        });
     QElapsedTimer clock;
     clock.start();
     form.Command1_Click(0);

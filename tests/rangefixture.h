@@ -13,16 +13,18 @@ struct RangeFixture {
     platform::Label &target() const { return controls().Label2; }
     platform::Label &shot(int index) const { return *controls().Label3[std::size_t(index)]; }
     bool timerOn() const { return controls().Timer1.enabled(); }
-    QString attemptsText() const { return form.Text2(0).text(); }
-    QString hitsText() const { return form.Text2(1).text(); }
+    QString attemptsText() const { return QString::fromStdString(form.Text2(0).text()); }
+    QString hitsText() const { return QString::fromStdString(form.Text2(1).text()); }
 
     void launch() { form.Command1_Click(0); }
     void clear() { form.Command1_Click(1); }
     void fire(int index) { form.Label3_Click(index); }
+    // The manual clock: ticks arrive through the timer, as the real clock's
+    // do, so none gets through while it is off.
     void tick(int count = 1)
     {
         for (int i = 0; i < count; ++i)
-            form.range().Timer1_Timer();
+            controls().Timer1.deliverTick();
     }
 
     // The shots that would answer a click, as a bit set: bit i for shot i.

@@ -48,10 +48,10 @@ void TestAccessibility::cleanup()
 
 void TestAccessibility::everyVisibleElementHasANameAndRole()
 {
-    QAccessibleInterface *launch = of(m_range->widget(u"Command1", 0));
+    QAccessibleInterface *launch = of(m_range->widget("Command1", 0));
     QCOMPARE(launch->role(), QAccessible::Button);
     QCOMPARE(launch->text(QAccessible::Name), u"Паничка");
-    QCOMPARE(of(m_range->widget(u"Command1", 1))->text(QAccessible::Name), u"Чисти");
+    QCOMPARE(of(m_range->widget("Command1", 1))->text(QAccessible::Name), u"Чисти");
 
     const QString captions[] = {u"Опити:"_s, u"Попадения:"_s};
     for (int i = 0; i < 2; ++i) {
@@ -64,11 +64,11 @@ void TestAccessibility::everyVisibleElementHasANameAndRole()
         QCOMPARE(labels.first().first->text(QAccessible::Name), captions[i]);
     }
 
-    QAccessibleInterface *panel = of(m_range->widget(u"Text1", 0));
+    QAccessibleInterface *panel = of(m_range->widget("Text1", 0));
     QCOMPARE(panel->role(), QAccessible::EditableText);
     QVERIFY(panel->state().readOnly);
     QVERIFY(panel->textInterface()->text(0, 40).startsWith(u"При ловната стрелба"));
-    QVERIFY(of(m_range->widget(u"Text1", 1))->state().invisible);
+    QVERIFY(of(m_range->widget("Text1", 1))->state().invisible);
 
     QAccessibleInterface *field = of(m_range->field());
     QCOMPARE(field->text(QAccessible::Name), u"Стрелбище");

@@ -1,4 +1,4 @@
-#include "platform/pixelmapping.h"
+#include "platform/qt/pixelmapping.h"
 
 #include <QtTest>
 

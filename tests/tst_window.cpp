@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "platform/qt/timerclock.h"
+
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
@@ -25,11 +27,14 @@ private slots:
     void focusStartsInTheTextAndFollowsTheTabOrder();
     void clicksLaunchFireAndClear();
     void clickOnDisabledShotOrTargetDoesNothing();
-    void realTimerDrivesTheTarget();
+    void realClockFollowsTheTimer();
     void fontCoversEveryShownCharacter();
 
 private:
-    QWidget *widget(QStringView name, int index = -1) const { return m_range->widget(name, index); }
+    QWidget *widget(std::string_view name, int index = -1) const
+    {
+        return m_range->widget(name, index);
+    }
     platform::FieldWidget *field() const { return m_range->field(); }
     QLineEdit *counter(int index) const { return m_range->counter(index); }
     QPoint shotPoint(int index) const { return m_range->shotPoint(index); }
@@ -62,15 +67,15 @@ void TestWindow::controlsStandAtTheirPixelPlaces()
     // Only the upper five rows of a resting shot lie inside the field.
     QCOMPARE(field()->childRect(m_range->shot(0)).intersected(field()->innerRect()).height(), 5.0);
 
-    QCOMPARE(widget(u"Label1"_s, 0)->geometry(), QRect(72, 0, 305, 25));
-    QCOMPARE(widget(u"Command1"_s, 0)->geometry(), QRect(8, 232, 73, 25));
-    QCOMPARE(widget(u"Label1"_s, 1)->geometry(), QRect(96, 232, 57, 25));
+    QCOMPARE(widget("Label1", 0)->geometry(), QRect(72, 0, 305, 25));
+    QCOMPARE(widget("Command1", 0)->geometry(), QRect(8, 232, 73, 25));
+    QCOMPARE(widget("Label1", 1)->geometry(), QRect(96, 232, 57, 25));
     QCOMPARE(counter(0)->geometry(), QRect(152, 232, 49, 27));
-    QCOMPARE(widget(u"Label1"_s, 2)->geometry(), QRect(216, 232, 89, 25));
+    QCOMPARE(widget("Label1", 2)->geometry(), QRect(216, 232, 89, 25));
     QCOMPARE(counter(1)->geometry(), QRect(304, 232, 49, 27));
-    QCOMPARE(widget(u"Command1"_s, 1)->geometry(), QRect(368, 232, 73, 25));
-    QCOMPARE(widget(u"Text1"_s, 0)->geometry(), QRect(8, 264, 433, 153));
-    QVERIFY(!widget(u"Text1"_s, 1)->isVisible());
+    QCOMPARE(widget("Command1", 1)->geometry(), QRect(368, 232, 73, 25));
+    QCOMPARE(widget("Text1", 0)->geometry(), QRect(8, 264, 433, 153));
+    QVERIFY(!widget("Text1", 1)->isVisible());
 
     m_range->launch();
     m_range->tick(3);
@@ -124,13 +129,13 @@ void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
 {
     QApplication::setActiveWindow(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), widget(u"Text1"_s, 0));
+    QCOMPARE(QApplication::focusWidget(), widget("Text1", 0));
     const QList<QWidget *> order{static_cast<QWidget *>(field()),
-                                 widget(u"Command1"_s, 0),
-                                 widget(u"Command1"_s, 1),
+                                 widget("Command1", 0),
+                                 widget("Command1", 1),
                                  counter(0),
                                  counter(1),
-                                 widget(u"Text1"_s, 0)};
+                                 widget("Text1", 0)};
     for (QWidget *next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -139,7 +144,7 @@ void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
 
 void TestWindow::clicksLaunchFireAndClear()
 {
-    QTest::mouseClick(widget(u"Command1"_s, 0), Qt::LeftButton);
+    QTest::mouseClick(widget("Command1", 0), Qt::LeftButton);
     QCOMPARE(counter(0)->text(), u"1");
     QVERIFY(m_range->timerOn());
 
@@ -153,7 +158,7 @@ void TestWindow::clicksLaunchFireAndClear()
     QCOMPARE(shot, QRectF(194, 165, 9, 9));
     QCOMPARE(pixel(shot.center().toPoint() + field()->pos()), QColor(0xc0, 0x40, 0x00));
 
-    QTest::mouseClick(widget(u"Command1"_s, 1), Qt::LeftButton);
+    QTest::mouseClick(widget("Command1", 1), Qt::LeftButton);
     QCOMPARE(counter(0)->text(), u"0");
     QCOMPARE(counter(1)->text(), u"0");
     QVERIFY(!m_range->timerOn());
@@ -180,14 +185,30 @@ void TestWindow::clickOnDisabledShotOrTargetDoesNothing()
     QCOMPARE(m_range->state().ActiveShot, -1);
 }
 
-void TestWindow::realTimerDrivesTheTarget()
+void TestWindow::realClockFollowsTheTimer()
 {
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(widget(u"Command1"_s, 0), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([this] { return m_range->target().left() > 0; }, 2000));
-    QVERIFY(clock.elapsed() >= 140);
-    QCOMPARE(m_range->target().left(), 10.0f);
+    platform::Timer &timer = m_range->controls().Timer1;
+    platform::TimerClock clock(timer);
+    int ticks = 0;
+    const platform::Connection counting = timer.ticked.connect([&ticks] { ++ticks; });
+    QVERIFY(!clock.running());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTest::mouseClick(widget("Command1", 0), Qt::LeftButton);
+    QVERIFY(clock.running());
+    QVERIFY(QTest::qWaitFor([&ticks] { return ticks > 0; }, 2000));
+    // A clock that fired at once, rather than one interval after the start,
+    // would show here.
+    QVERIFY(elapsed.elapsed() >= 145);
+    QCOMPARE(m_range->target().left(), 10.0f * float(ticks));
+
+    QTest::mouseClick(widget("Command1", 1), Qt::LeftButton);
+    QVERIFY(!clock.running());
+    const int stoppedAt = ticks;
+    QTest::qWait(2 * timer.interval());
+    QCOMPARE(ticks, stoppedAt);
+    QCOMPARE(m_range->target().left(), 0.0f);
 }
 
 void TestWindow::fontCoversEveryShownCharacter()
@@ -195,7 +216,8 @@ void TestWindow::fontCoversEveryShownCharacter()
     QStringList texts{m_window->windowTitle()};
     for (const platform::Control *control : m_range->form.form().controls()) {
         if (control->properties().visible)
-            texts << control->text() << control->properties().accessibleName;
+            texts << QString::fromStdString(control->text())
+                  << QString::fromStdString(control->properties().accessibleName);
     }
     const QFontMetrics metrics(m_window->font());
     for (const QString &text : std::as_const(texts)) {

@@ -18,8 +18,8 @@ void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
     QVERIFY(QTest::qWaitForWindowExposed(&range.window));
     QWindow *window = range.window.windowHandle();
     const QSize client = range.window.size();
-    const QRect buttons[] = {range.widget(u"Command1", 0)->geometry(),
-                             range.widget(u"Command1", 1)->geometry()};
+    const QRect buttons[] = {range.widget("Command1", 0)->geometry(),
+                             range.widget("Command1", 1)->geometry()};
     platform::FieldWidget *field = range.field();
     const QRectF targetAtRest = field->childRect(range.target());
     float columns[ShotCount];

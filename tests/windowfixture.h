@@ -2,8 +2,8 @@
 
 #include "rangefixture.h"
 
-#include "platform/widgets/fieldwidget.h"
-#include "platform/widgets/formwindow.h"
+#include "platform/qt/fieldwidget.h"
+#include "platform/qt/formwindow.h"
 
 #include <QLineEdit>
 
@@ -15,17 +15,17 @@ struct WindowFixture : RangeFixture {
         window.show();
     }
 
-    QWidget *widget(QStringView name, int index = -1) const
+    QWidget *widget(std::string_view name, int index = -1) const
     {
         return window.widgetFor(*form.form().find(name, index));
     }
     platform::FieldWidget *field() const
     {
-        return qobject_cast<platform::FieldWidget *>(widget(u"Picture1"));
+        return qobject_cast<platform::FieldWidget *>(widget("Picture1"));
     }
     QLineEdit *counter(int index) const
     {
-        return qobject_cast<QLineEdit *>(widget(u"Text2", index));
+        return qobject_cast<QLineEdit *>(widget("Text2", index));
     }
     // A point in the upper, visible part of a shot at rest, in field coordinates.
     QPoint shotPoint(int index) const

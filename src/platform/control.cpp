@@ -2,9 +2,8 @@
 
 namespace platform {
 
-Control::Control(const ControlProperties &properties, QObject *parent)
-    : QObject(parent)
-    , m_properties(properties)
+Control::Control(const ControlProperties &properties)
+    : m_properties(properties)
     , m_rect(properties.rect)
     , m_enabled(properties.enabled)
     , m_text(properties.text)
@@ -26,7 +25,7 @@ void Control::moveTo(const TwipsRect &rect)
         return;
     const TwipsRect from = m_rect;
     m_rect = rect;
-    emit moved(from);
+    moved.notify(from);
 }
 
 void Control::setEnabled(bool enabled)
@@ -34,21 +33,21 @@ void Control::setEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    emit enabledChanged(enabled);
+    enabledChanged.notify(enabled);
 }
 
-void Control::setText(const QString &text)
+void Control::setText(std::string_view text)
 {
     if (text == m_text)
         return;
-    m_text = text;
-    emit textChanged(m_text);
+    m_text.assign(text);
+    textChanged.notify(m_text);
 }
 
 void Control::click()
 {
-    if (enabled())
-        emit clicked(index());
+    if (m_enabled)
+        clicked.notify(index());
 }
 
 } // namespace platform

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "signal.h"
 #include "twips.h"
 
-#include <QObject>
-#include <QString>
-
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -13,19 +13,20 @@ enum class ControlKind { Label, PictureBox, TextBox, CommandButton, Timer };
 enum class Alignment { Left, Center };
 
 struct ControlName {
-    QString name;
+    std::string name;
     int index = -1; // -1: not part of a control array
 };
 
 // The design-time description of one control, as the window is laid out.
+// Texts are UTF-8.
 struct ControlProperties {
     ControlKind kind = ControlKind::Label;
-    QString name;
-    int index = -1;    // -1: not part of a control array
-    QString container; // empty: the window itself
+    std::string name;
+    int index = -1;        // -1: not part of a control array
+    std::string container; // empty: the window itself
     TwipsRect rect;
     std::optional<Rgb> backColor; // empty: the toolkit's standard look
-    QString text;
+    std::string text;
     int tabIndex = -1;
     Alignment alignment = Alignment::Left;
     bool visible = true;
@@ -35,22 +36,23 @@ struct ControlProperties {
     bool readOnly = false;
     bool verticalScrollBar = false;
     int interval = 0; // timers, in milliseconds
-    QString accessibleName;
+    std::string accessibleName;
     ControlName labelFor; // a caption that names the control beside it
 };
 
 // A control as the range logic sees it: geometry in twips, an enabled state and
-// a text, with a signal for every change so that views can follow.
-class Control : public QObject
+// a text, with a notification for every change so that views can follow.
+class Control
 {
-    Q_OBJECT
-
 public:
-    explicit Control(const ControlProperties &properties, QObject *parent = nullptr);
+    explicit Control(const ControlProperties &properties);
+    virtual ~Control() = default;
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
 
     const ControlProperties &properties() const { return m_properties; }
     ControlKind kind() const { return m_properties.kind; }
-    const QString &name() const { return m_properties.name; }
+    const std::string &name() const { return m_properties.name; }
     int index() const { return m_properties.index; }
 
     const TwipsRect &rect() const { return m_rect; }
@@ -61,20 +63,21 @@ public:
     void setLeft(float left);
     void setTop(float top);
 
-    virtual bool enabled() const { return m_enabled; }
-    virtual void setEnabled(bool enabled);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
 
-    const QString &text() const { return m_text; }
-    void setText(const QString &text);
+    const std::string &text() const { return m_text; }
+    // Reuses the text's storage, so a counter that grows by a digit now and
+    // then does not allocate on every change.
+    void setText(std::string_view text);
 
     // What a mouse click delivers: nothing while the control is disabled.
     void click();
 
-signals:
-    void moved(const platform::TwipsRect &from);
-    void enabledChanged(bool enabled);
-    void textChanged(const QString &text);
-    void clicked(int index);
+    Signal<TwipsRect> moved; // with the place it left
+    Signal<bool> enabledChanged;
+    Signal<std::string> textChanged;
+    Signal<int> clicked; // with the control's index
 
 private:
     void moveTo(const TwipsRect &rect);
@@ -82,7 +85,7 @@ private:
     const ControlProperties m_properties;
     TwipsRect m_rect;
     bool m_enabled;
-    QString m_text;
+    std::string m_text;
 };
 
 // A caption, the target or a shot.

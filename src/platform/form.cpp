@@ -3,57 +3,63 @@
 #include "picturebox.h"
 #include "timer.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace platform {
 
 namespace {
 
-Control *createControl(const ControlProperties &properties, QObject *parent)
+std::unique_ptr<Control> createControl(const ControlProperties &properties)
 {
     switch (properties.kind) {
     case ControlKind::Label:
-        return new Label(properties, parent);
+        return std::make_unique<Label>(properties);
     case ControlKind::PictureBox:
-        return new PictureBox(properties, parent);
+        return std::make_unique<PictureBox>(properties);
     case ControlKind::TextBox:
-        return new TextBox(properties, parent);
+        return std::make_unique<TextBox>(properties);
     case ControlKind::CommandButton:
-        return new CommandButton(properties, parent);
+        return std::make_unique<CommandButton>(properties);
     case ControlKind::Timer:
-        return new Timer(properties, parent);
+        return std::make_unique<Timer>(properties);
     }
-    return nullptr;
+    return std::make_unique<Control>(properties);
 }
 
 } // namespace
 
-Form::Form(const FormProperties &properties, std::span<const ControlProperties> controls,
-           QObject *parent)
-    : QObject(parent)
-    , m_properties(properties)
+Form::Form(const FormProperties &properties, std::span<const ControlProperties> controls)
+    : m_properties(properties)
 {
     m_controls.reserve(controls.size());
-    for (const ControlProperties &control : controls)
-        m_controls.push_back(createControl(control, this));
-    for (Control *control : m_controls) {
-        if (control->properties().container.isEmpty())
+    m_order.reserve(controls.size());
+    for (const ControlProperties &control : controls) {
+        m_controls.push_back(createControl(control));
+        m_order.push_back(m_controls.back().get());
+    }
+    for (Control *control : m_order) {
+        if (control->properties().container.empty())
             continue;
         if (auto *box = dynamic_cast<PictureBox *>(find(control->properties().container)))
             box->addChild(control);
     }
 }
 
-Control *Form::find(QStringView name, int index) const
+Control *Form::find(std::string_view name, int index) const
 {
-    for (Control *control : m_controls) {
+    for (Control *control : m_order) {
         if (control->name() == name && control->index() == index)
             return control;
     }
     return nullptr;
 }
 
-void Form::missing(QStringView name, int index)
+void Form::missing(std::string_view name, int index)
 {
-    qFatal("The window has no control %s(%d)", qPrintable(name.toString()), index);
+    std::fprintf(stderr, "clayrange: the window has no control %.*s(%d)\n", int(name.size()),
+                 name.data(), index);
+    std::abort();
 }
 
 } // namespace platform

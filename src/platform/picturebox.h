@@ -22,7 +22,7 @@ public:
                 height() - 2 * BorderTwips};
     }
 
-    // In front-to-back order of the description: later children are drawn on
+    // In back-to-front order of the description: later children are drawn on
     // top of earlier ones.
     const std::vector<Control *> &children() const { return m_children; }
     void addChild(Control *child) { m_children.push_back(child); }

@@ -2,28 +2,28 @@
 
 #include "control.h"
 
-#include <QTimer>
-
 namespace platform {
 
-// The window's clock. Its enabled state is the running state of the underlying
-// QTimer, so there is no second flag that could drift from it.
+// The window's clock as the logic sees it: an interval and an Enabled state.
+// A front end's clock follows that state: it starts when Enabled becomes true,
+// calls deliverTick() every interval from then on, and stops when it becomes
+// false.
 class Timer : public Control
 {
-    Q_OBJECT
-
 public:
-    explicit Timer(const ControlProperties &properties, QObject *parent = nullptr);
+    using Control::Control;
 
-    bool enabled() const override { return m_timer.isActive(); }
-    void setEnabled(bool enabled) override;
-    int interval() const { return m_timer.interval(); }
+    int interval() const { return properties().interval; }
 
-signals:
-    void tick();
+    // A tick that arrives once the timer is off, say one already queued when
+    // it was stopped, is dropped here rather than trusted to every clock.
+    void deliverTick()
+    {
+        if (enabled())
+            ticked.notify();
+    }
 
-private:
-    QTimer m_timer;
+    Signal<> ticked;
 };
 
 } // namespace platform

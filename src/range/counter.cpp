@@ -1,9 +1,5 @@
 #include "counter.h"
 
-Counter::Counter(QObject *parent)
-    : QObject(parent)
-{}
-
 void Counter::increment()
 {
     if (m_value < Max)
@@ -15,5 +11,5 @@ void Counter::setValue(Value value)
     if (value == m_value)
         return;
     m_value = value;
-    emit valueChanged(m_value);
+    valueChanged.notify(m_value);
 }

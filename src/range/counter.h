@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QObject>
+#include "platform/signal.h"
 
+#include <cstdint>
 #include <limits>
 
 // A score shown to the pupil. It is far wider than any lesson can fill and
 // stops at its largest value rather than wrapping round or failing.
-class Counter : public QObject
+class Counter
 {
-    Q_OBJECT
-
 public:
-    using Value = qint64;
+    using Value = std::int64_t;
     static constexpr Value Max = std::numeric_limits<Value>::max();
-
-    explicit Counter(QObject *parent = nullptr);
 
     Value value() const { return m_value; }
     void increment();
@@ -22,8 +19,7 @@ public:
     // Also the seam through which tests put a counter at its limit.
     void setValue(Value value);
 
-signals:
-    void valueChanged(qint64 value);
+    platform::Signal<Value> valueChanged;
 
 private:
     Value m_value = 0;

@@ -7,7 +7,7 @@ Range::Range(const RangeControls &controls, Counter &hits)
     , m_hits(hits)
 {}
 
-void Range::setSteps(int targetStep, qint16 shotStep)
+void Range::setSteps(int targetStep, std::int16_t shotStep)
 {
     m_state.TargetStep = targetStep;
     m_state.ShotStep = shotStep;
@@ -35,9 +35,11 @@ void Range::ResetRange()
     m_state.ActiveShot = -1;
     m_controls.Label2.setLeft(0);
     m_state.HitScored = false;
-    for (platform::Label *label : m_controls.Label3)
+    // Shot by shot: each comes to rest and is then free to be chosen.
+    for (platform::Label *label : m_controls.Label3) {
         restShot(*label);
-    enableAllShots();
+        label->setEnabled(true);
+    }
 }
 
 void Range::enableAllShots() const

@@ -5,17 +5,18 @@
 #include "platform/timer.h"
 
 #include <array>
+#include <cstdint>
 
 class Counter;
 
 inline constexpr int ShotCount = 12;
 
 struct RangeState {
-    int TargetX = 0;        // left edge of the target, twips
-    int ActiveShot = -1;    // the chosen shot, or -1
-    int TargetStep = 0;     // twips per tick
-    qint16 ShotStep = 0;    // twips per tick
-    bool HitScored = false; // the shot in flight has been counted
+    int TargetX = 0;           // left edge of the target, twips
+    int ActiveShot = -1;       // the chosen shot, or -1
+    int TargetStep = 0;        // twips per tick
+    std::int16_t ShotStep = 0; // twips per tick
+    bool HitScored = false;    // the shot in flight has been counted
 };
 
 // The controls the simulation moves and reads. A shot's position lives only in
@@ -36,7 +37,7 @@ public:
 
     const RangeState &state() const { return m_state; }
 
-    void setSteps(int targetStep, qint16 shotStep);
+    void setSteps(int targetStep, std::int16_t shotStep);
     // Makes the shot the one in flight; an index that names no shot changes
     // nothing, so ActiveShot is always -1 or a valid index.
     void selectShot(int index);

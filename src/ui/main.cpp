@@ -1,5 +1,6 @@
-#include "platform/widgets/displaycheck.h"
-#include "platform/widgets/formwindow.h"
+#include "platform/qt/displaycheck.h"
+#include "platform/qt/formwindow.h"
+#include "platform/qt/timerclock.h"
 #include "rangeform.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
 
     RangeForm form;
     form.Form_Load();
+    platform::TimerClock clock(form.controls().Timer1);
     platform::FormWindow window(form.form());
     window.show();
     return QApplication::exec();

@@ -2,7 +2,8 @@
 
 #include "rangeformdesign.h"
 
-using namespace Qt::StringLiterals;
+#include <charconv>
+
 using platform::CommandButton;
 using platform::Label;
 using platform::TextBox;
@@ -15,35 +16,40 @@ RangeControls findRangeControls(const platform::Form &form)
 {
     std::array<Label *, ShotCount> shots{};
     for (int i = 0; i < ShotCount; ++i)
-        shots[std::size_t(i)] = &form.require<Label>(u"Label3", i);
-    return {form.require<platform::PictureBox>(u"Picture1"), form.require<Label>(u"Label2"), shots,
-            form.require<platform::Timer>(u"Timer1")};
+        shots[std::size_t(i)] = &form.require<Label>("Label3", i);
+    return {form.require<platform::PictureBox>("Picture1"), form.require<Label>("Label2"), shots,
+            form.require<platform::Timer>("Timer1")};
 }
 
 } // namespace
 
-RangeForm::RangeForm(QObject *parent)
-    : QObject(parent)
-    , m_form(RangeFormDesign::form(), RangeFormDesign::controls())
+RangeForm::RangeForm()
+    : m_form(RangeFormDesign::form(), RangeFormDesign::controls())
     , m_controls(findRangeControls(m_form))
-    , m_Text2{&m_form.require<TextBox>(u"Text2", 0), &m_form.require<TextBox>(u"Text2", 1)}
+    , m_Text2{&m_form.require<TextBox>("Text2", 0), &m_form.require<TextBox>("Text2", 1)}
     , m_range(m_controls, m_hits)
 {
     bindCounter(m_attempts, Text2(0));
     bindCounter(m_hits, Text2(1));
     for (int i = 0; i < 2; ++i) {
-        connect(&m_form.require<CommandButton>(u"Command1", i), &CommandButton::clicked, this,
-                &RangeForm::Command1_Click);
+        m_connections.push_back(
+            m_form.require<CommandButton>("Command1", i).clicked.connect([this](int index) {
+                Command1_Click(index);
+            }));
     }
     for (Label *shot : m_controls.Label3)
-        connect(shot, &Label::clicked, this, &RangeForm::Label3_Click);
-    connect(&m_controls.Timer1, &platform::Timer::tick, this, [this] { m_range.Timer1_Timer(); });
+        m_connections.push_back(shot->clicked.connect([this](int index) { Label3_Click(index); }));
+    m_connections.push_back(m_controls.Timer1.ticked.connect([this] { m_range.Timer1_Timer(); }));
 }
 
 void RangeForm::bindCounter(Counter &counter, TextBox &box)
 {
-    connect(&counter, &Counter::valueChanged, &box,
-            [&box](qint64 value) { box.setText(QString::number(value)); });
+    m_connections.push_back(counter.valueChanged.connect([&box](Counter::Value value) {
+        // Formatted on the stack, so a hit scored on a tick allocates nothing.
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        box.setText({digits, std::size_t(end - digits)});
+    }));
 }
 
 void RangeForm::Form_Load()

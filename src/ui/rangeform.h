@@ -4,19 +4,18 @@
 #include "range/counter.h"
 #include "range/range.h"
 
-#include <QObject>
-
 #include <array>
+#include <vector>
 
 // The program's window as the logic sees it: its controls, the range they show,
 // the two counters and the handlers of the user's clicks. It draws nothing;
-// a view built on form() does.
-class RangeForm : public QObject
+// a front end built on form() does, and drives Timer1 with its clock.
+class RangeForm
 {
-    Q_OBJECT
-
 public:
-    explicit RangeForm(QObject *parent = nullptr);
+    RangeForm();
+    RangeForm(const RangeForm &) = delete;
+    RangeForm &operator=(const RangeForm &) = delete;
 
     platform::Form &form() { return m_form; }
     const platform::Form &form() const { return m_form; }
@@ -39,4 +38,5 @@ private:
     Counter m_attempts;
     Counter m_hits;
     Range m_range;
+    std::vector<platform::Connection> m_connections;
 };

@@ -1,8 +1,7 @@
 #include "rangeformdesign.h"
 
-#include <QStringList>
+#include <initializer_list>
 
-using namespace Qt::StringLiterals;
 using platform::Alignment;
 using platform::ControlKind;
 using platform::ControlProperties;
@@ -24,59 +23,62 @@ constexpr float ShotColumns[] = {1800, 2160, 2520, 2880, 3240, 3600,
                                  3840, 4080, 4320, 4560, 4800, 5040};
 
 // Each paragraph ends with CR LF, the last one too, as the panel was written.
-QString paragraphs(const QStringList &lines)
+std::string paragraphs(std::initializer_list<std::string_view> lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + u"\r\n"_s;
+    std::string text;
+    for (std::string_view line : lines) {
+        text += line;
+        text += "\r\n";
+    }
     return text;
 }
 
 } // namespace
 
-QString exerciseText()
+std::string exerciseText()
 {
+    const std::string topic = "Тема на проекта: " + std::string(Title) + ".";
     return paragraphs({
-        u"При ловната стрелба състезателят стреля по мишена от глина или асфалт, която се "
-        u"изхвърля във въздуха от специална машина. В олимпийската програма има дисциплини с "
-        u"такива мишени, например „Trap“ и „Skeet“."_s,
-        u"В учебната програма по физика има тема за тяло, хвърлено под ъгъл към хоризонта. Тя "
-        u"описва уравненията на движение на тяло в популярния спорт стрелба."_s,
-        u"Задача: да се създаде проект, който показва връзки между учебните предмети "
-        u"физическо възпитание и информатика."_s,
-        u"Тема на проекта: "_s + QString::fromUtf16(Title) + u"."_s,
-        u"Проектът трябва да покаже два обекта, които се движат във взаимно перпендикулярни "
-        u"посоки."_s,
-        u"С щракване върху командния бутон обектът „паничка“ започва да се движи и се отчита "
-        u"нов опит."_s,
-        u"Потребителят може да избере позицията, от която стреля: тогава започва да се движи "
-        u"един от многото обекти „изстрел“. Двата вида обекти се движат с различни скорости."_s,
-        u"Пълно или частично пресичане на двата движещи се обекта се отчита като ново "
-        u"попадение."_s,
-        u"Във всеки момент се движи само по един обект от всеки вид. Едва когато изстрелът "
-        u"достигне най-горната си височина, може да се изстреля следващ изстрел. "_s,
-        u"Потърсете повече сведения за олимпийските дисциплини по стрелба „Trap“, "
-        u"„Double trap“ и „Skeet“. "_s,
+        "При ловната стрелба състезателят стреля по мишена от глина или асфалт, която се "
+        "изхвърля във въздуха от специална машина. В олимпийската програма има дисциплини с "
+        "такива мишени, например „Trap“ и „Skeet“.",
+        "В учебната програма по физика има тема за тяло, хвърлено под ъгъл към хоризонта. Тя "
+        "описва уравненията на движение на тяло в популярния спорт стрелба.",
+        "Задача: да се създаде проект, който показва връзки между учебните предмети "
+        "физическо възпитание и информатика.",
+        topic,
+        "Проектът трябва да покаже два обекта, които се движат във взаимно перпендикулярни "
+        "посоки.",
+        "С щракване върху командния бутон обектът „паничка“ започва да се движи и се отчита "
+        "нов опит.",
+        "Потребителят може да избере позицията, от която стреля: тогава започва да се движи "
+        "един от многото обекти „изстрел“. Двата вида обекти се движат с различни скорости.",
+        "Пълно или частично пресичане на двата движещи се обекта се отчита като ново "
+        "попадение.",
+        "Във всеки момент се движи само по един обект от всеки вид. Едва когато изстрелът "
+        "достигне най-горната си височина, може да се изстреля следващ изстрел. ",
+        "Потърсете повече сведения за олимпийските дисциплини по стрелба „Trap“, "
+        "„Double trap“ и „Skeet“. ",
     });
 }
 
-QString sayingText()
+std::string sayingText()
 {
     return paragraphs({
-        u"Неприятното, когато си пръв и направиш нещо както "_s,
-        u"трябва, е, че никой не разбира колко трудно е било "_s,
-        u"това. "_s,
+        "Неприятното, когато си пръв и направиш нещо както ",
+        "трябва, е, че никой не разбира колко трудно е било ",
+        "това. ",
     });
 }
 
 platform::FormProperties form()
 {
     return {
-        .caption = QString::fromUtf16(WebAddress) + u' ' + QString::fromUtf16(Title),
+        .caption = std::string(WebAddress) + " " + std::string(Title),
         .clientWidth = 6765,
         .clientHeight = 6360,
         .backColor = Lavender,
-        .fontFamily = u"Times New Roman"_s,
+        .fontFamily = "Times New Roman",
         .fontPointSize = 12,
     };
 }
@@ -85,92 +87,92 @@ std::vector<ControlProperties> controls()
 {
     std::vector<ControlProperties> list{
         {.kind = ControlKind::Label,
-         .name = u"Label1"_s,
+         .name = "Label1",
          .index = 0,
          .rect = {1080, 0, 4575, 375},
          .backColor = Peach,
-         .text = QString::fromUtf16(Title) + u"\r\n"_s,
+         .text = std::string(Title) + "\r\n",
          .tabIndex = 2,
          .alignment = Alignment::Center},
         {.kind = ControlKind::PictureBox,
-         .name = u"Picture1"_s,
+         .name = "Picture1",
          .rect = {600, 600, 5415, 2775},
          .backColor = Green,
          .tabIndex = 3,
-         .accessibleName = u"Стрелбище"_s},
+         .accessibleName = "Стрелбище"},
         // The target, a plain upright bar; it stays behind the shots.
         {.kind = ControlKind::Label,
-         .name = u"Label2"_s,
-         .container = u"Picture1"_s,
+         .name = "Label2",
+         .container = "Picture1",
          .rect = {0, 120, 135, 615},
          .backColor = TargetBlue,
          .tabIndex = 4,
-         .accessibleName = u"Паничка"_s},
+         .accessibleName = "Паничка"},
     };
     for (int i = 0; i < 12; ++i) {
         // The design height of 2520 is replaced by the resting place at the
         // first reset, before the window is shown.
         list.push_back({.kind = ControlKind::Label,
-                        .name = u"Label3"_s,
+                        .name = "Label3",
                         .index = i,
-                        .container = u"Picture1"_s,
+                        .container = "Picture1",
                         .rect = {ShotColumns[i], 2520, 135, 135},
                         .backColor = ShotBrown,
                         .tabIndex = 5 + i,
                         .clickable = true,
-                        .accessibleName = u"Изстрел %1"_s.arg(i + 1)});
+                        .accessibleName = "Изстрел " + std::to_string(i + 1)});
     }
     list.insert(
         list.end(),
         {
             {.kind = ControlKind::CommandButton,
-             .name = u"Command1"_s,
+             .name = "Command1",
              .index = 0,
              .rect = {120, 3480, 1095, 375},
              .backColor = Green,
-             .text = u"Паничка"_s,
+             .text = "Паничка",
              .tabIndex = 17},
             {.kind = ControlKind::Label,
-             .name = u"Label1"_s,
+             .name = "Label1",
              .index = 1,
              .rect = {1440, 3480, 855, 375},
              .backColor = Peach,
-             .text = u"Опити:"_s,
+             .text = "Опити:",
              .tabIndex = 19,
-             .labelFor = {u"Text2"_s, 0}},
+             .labelFor = {"Text2", 0}},
             {.kind = ControlKind::TextBox,
-             .name = u"Text2"_s,
+             .name = "Text2",
              .index = 0,
              .rect = {2280, 3480, 735, 405},
-             .text = u"0"_s,
+             .text = "0",
              .tabIndex = 21,
              .alignment = Alignment::Center,
              .readOnly = true},
             {.kind = ControlKind::Label,
-             .name = u"Label1"_s,
+             .name = "Label1",
              .index = 2,
              .rect = {3240, 3480, 1335, 375},
              .backColor = Peach,
-             .text = u"Попадения:"_s,
+             .text = "Попадения:",
              .tabIndex = 20,
-             .labelFor = {u"Text2"_s, 1}},
+             .labelFor = {"Text2", 1}},
             {.kind = ControlKind::TextBox,
-             .name = u"Text2"_s,
+             .name = "Text2",
              .index = 1,
              .rect = {4560, 3480, 735, 405},
-             .text = u"0"_s,
+             .text = "0",
              .tabIndex = 22,
              .alignment = Alignment::Center,
              .readOnly = true},
             {.kind = ControlKind::CommandButton,
-             .name = u"Command1"_s,
+             .name = "Command1",
              .index = 1,
              .rect = {5520, 3480, 1095, 375},
              .backColor = Red,
-             .text = u"Чисти"_s,
+             .text = "Чисти",
              .tabIndex = 18},
             {.kind = ControlKind::TextBox,
-             .name = u"Text1"_s,
+             .name = "Text1",
              .index = 0,
              .rect = {120, 3960, 6495, 2295},
              .text = exerciseText(),
@@ -180,7 +182,7 @@ std::vector<ControlProperties> controls()
              .verticalScrollBar = true},
             // Written into the window but never shown.
             {.kind = ControlKind::TextBox,
-             .name = u"Text1"_s,
+             .name = "Text1",
              .index = 1,
              .rect = {600, 4680, 6735, 1815},
              .text = sayingText(),
@@ -189,7 +191,7 @@ std::vector<ControlProperties> controls()
              .multiLine = true,
              .readOnly = true,
              .verticalScrollBar = true},
-            {.kind = ControlKind::Timer, .name = u"Timer1"_s, .enabled = false, .interval = 150},
+            {.kind = ControlKind::Timer, .name = "Timer1", .enabled = false, .interval = 150},
         });
     return list;
 }

@@ -3,6 +3,8 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The window as it is laid out before the program runs: every control, its
@@ -11,13 +13,13 @@
 namespace RangeFormDesign {
 
 // Our own neutral address, shown at the start of the caption.
-inline constexpr char16_t WebAddress[] = u"www.clayrange.example";
-inline constexpr char16_t Title[] = u"Физическо възпитание - спортна стрелба";
+inline constexpr std::string_view WebAddress = "www.clayrange.example";
+inline constexpr std::string_view Title = "Физическо възпитание - спортна стрелба";
 
 platform::FormProperties form();
 std::vector<platform::ControlProperties> controls();
 
-QString exerciseText();
-QString sayingText();
+std::string exerciseText();
+std::string sayingText();
 
 } // namespace RangeFormDesign

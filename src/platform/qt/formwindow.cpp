@@ -1,11 +1,11 @@
 #include "formwindow.h"
 
-#include "colors.h"
+#include "conversions.h"
 #include "fieldaccessible.h"
 #include "fieldwidget.h"
 #include "flatbutton.h"
+#include "pixelmapping.h"
 #include "platform/picturebox.h"
-#include "platform/pixelmapping.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,9 +23,9 @@ namespace platform {
 namespace {
 
 // The texts were written with CR LF line ends; Qt wants plain line feeds.
-QString displayText(const QString &text)
+QString displayText(const std::string &text)
 {
-    QString shown = text;
+    QString shown = toQString(text);
     shown.replace(u"\r\n"_s, u"\n"_s);
     return shown;
 }
@@ -57,7 +57,7 @@ QWidget *createLabel(const Label &label, QWidget *parent)
     return widget;
 }
 
-QWidget *createTextBox(TextBox &box, QWidget *parent)
+QWidget *createTextBox(TextBox &box, QWidget *parent, std::vector<Connection> &connections)
 {
     const ControlProperties &properties = box.properties();
     if (properties.multiLine) {
@@ -69,15 +69,16 @@ QWidget *createTextBox(TextBox &box, QWidget *parent)
         edit->setVerticalScrollBarPolicy(properties.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                       : Qt::ScrollBarAsNeeded);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QObject::connect(&box, &Control::textChanged, edit,
-                         [edit](const QString &text) { edit->setPlainText(displayText(text)); });
+        connections.push_back(box.textChanged.connect(
+            [edit](const std::string &text) { edit->setPlainText(displayText(text)); }));
         return edit;
     }
-    auto *edit = new QLineEdit(box.text(), parent);
+    auto *edit = new QLineEdit(toQString(box.text()), parent);
     edit->setReadOnly(properties.readOnly);
     if (properties.alignment == Alignment::Center)
         edit->setAlignment(Qt::AlignCenter);
-    QObject::connect(&box, &Control::textChanged, edit, &QLineEdit::setText);
+    connections.push_back(box.textChanged.connect(
+        [edit](const std::string &text) { edit->setText(toQString(text)); }));
     return edit;
 }
 
@@ -85,8 +86,8 @@ QWidget *createButton(CommandButton &button, QWidget *parent)
 {
     const QColor face =
         button.properties().backColor ? toQColor(*button.properties().backColor) : Qt::lightGray;
-    auto *widget = new FlatButton(button.text(), face, parent);
-    QObject::connect(widget, &QPushButton::clicked, &button, &Control::click);
+    auto *widget = new FlatButton(toQString(button.text()), face, parent);
+    QObject::connect(widget, &QPushButton::clicked, widget, [&button] { button.click(); });
     return widget;
 }
 
@@ -103,9 +104,9 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     QApplication::setCursorFlashTime(0);
 
     const FormProperties &properties = form.properties();
-    setWindowTitle(properties.caption);
+    setWindowTitle(toQString(properties.caption));
 
-    QFont font(properties.fontFamily, properties.fontPointSize);
+    QFont font(toQString(properties.fontFamily), properties.fontPointSize);
     font.setStyleHint(QFont::Serif);
     setFont(font);
 
@@ -122,13 +123,13 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     setFixedSize(widgetRect({0, 0, properties.clientWidth, properties.clientHeight}).size());
 
     for (Control *control : form.controls()) {
-        if (!control->properties().container.isEmpty() || control->kind() == ControlKind::Timer)
+        if (!control->properties().container.empty() || control->kind() == ControlKind::Timer)
             continue;
         QWidget *widget = createWidget(*control);
         widget->setGeometry(widgetRect(control->rect()));
         widget->setVisible(control->properties().visible);
-        if (!control->properties().accessibleName.isEmpty())
-            widget->setAccessibleName(control->properties().accessibleName);
+        if (!control->properties().accessibleName.empty())
+            widget->setAccessibleName(toQString(control->properties().accessibleName));
         // Captions lie behind the boxes, buttons and field that overlap them.
         if (control->kind() == ControlKind::Label)
             widget->lower();
@@ -145,7 +146,7 @@ void FormWindow::linkCaptions()
         const ControlName &target = control->properties().labelFor;
         auto *label = qobject_cast<QLabel *>(widget);
         const Control *named =
-            target.name.isEmpty() ? nullptr : m_form.find(target.name, target.index);
+            target.name.empty() ? nullptr : m_form.find(target.name, target.index);
         if (label && named)
             label->setBuddy(widgetFor(*named));
     }
@@ -157,7 +158,7 @@ QWidget *FormWindow::createWidget(Control &control)
     case ControlKind::Label:
         return createLabel(static_cast<Label &>(control), this);
     case ControlKind::TextBox:
-        return createTextBox(static_cast<TextBox &>(control), this);
+        return createTextBox(static_cast<TextBox &>(control), this, m_connections);
     case ControlKind::CommandButton:
         return createButton(static_cast<CommandButton &>(control), this);
     case ControlKind::PictureBox:

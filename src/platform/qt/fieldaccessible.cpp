@@ -1,5 +1,6 @@
 #include "fieldaccessible.h"
 
+#include "conversions.h"
 #include "fieldwidget.h"
 
 #include <QWindow>
@@ -55,9 +56,10 @@ QAccessibleInterface *FieldAccessible::child(int index) const
 
 int FieldAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+    const auto *item = dynamic_cast<const FieldItemAccessible *>(child);
     const auto &controls = field()->box().children();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (child && child->object() == controls[i])
+    for (std::size_t i = 0; item && i < controls.size(); ++i) {
+        if (&item->control() == controls[i])
             return int(i);
     }
     return -1;
@@ -76,17 +78,18 @@ QAccessibleInterface *FieldAccessible::childAt(int x, int y) const
 
 FieldItemAccessible::FieldItemAccessible(FieldWidget *field, Control &control)
     : m_field(field)
-    , m_control(&control)
+    , m_control(control)
 {}
 
 bool FieldItemAccessible::isValid() const
 {
-    return m_field && m_control;
+    return m_field;
 }
 
 QObject *FieldItemAccessible::object() const
 {
-    return m_control;
+    // The target and the shots are models, not QObjects.
+    return nullptr;
 }
 
 QWindow *FieldItemAccessible::window() const
@@ -101,8 +104,8 @@ QAccessibleInterface *FieldItemAccessible::parent() const
 
 QString FieldItemAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Name && m_control)
-        return m_control->properties().accessibleName;
+    if (t == QAccessible::Name)
+        return toQString(m_control.properties().accessibleName);
     return {};
 }
 
@@ -111,14 +114,13 @@ QRect FieldItemAccessible::rect() const
     if (!isValid())
         return {};
     // What is on screen: a shot at rest shows only its upper part.
-    const QRect local = m_field->childRect(*m_control).intersected(m_field->innerRect()).toRect();
+    const QRect local = m_field->childRect(m_control).intersected(m_field->innerRect()).toRect();
     return QRect(m_field->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::Role FieldItemAccessible::role() const
 {
-    return m_control && m_control->properties().clickable ? QAccessible::Button
-                                                          : QAccessible::Graphic;
+    return m_control.properties().clickable ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QAccessible::State FieldItemAccessible::state() const
@@ -128,8 +130,8 @@ QAccessible::State FieldItemAccessible::state() const
         state.invalid = true;
         return state;
     }
-    state.disabled = !m_control->enabled();
-    state.invisible = !m_control->properties().visible || !m_field->isVisible();
+    state.disabled = !m_control.enabled();
+    state.invisible = !m_control.properties().visible || !m_field->isVisible();
     return state;
 }
 
@@ -142,15 +144,15 @@ void *FieldItemAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QStringList FieldItemAccessible::actionNames() const
 {
-    if (role() == QAccessible::Button && m_control && m_control->enabled())
+    if (role() == QAccessible::Button && m_control.enabled())
         return {pressAction()};
     return {};
 }
 
 void FieldItemAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() && m_control && role() == QAccessible::Button)
-        m_control->click();
+    if (actionName == pressAction() && role() == QAccessible::Button)
+        m_control.click();
 }
 
 } // namespace platform

@@ -37,6 +37,8 @@ class FieldItemAccessible : public QAccessibleInterface, public QAccessibleActio
 public:
     FieldItemAccessible(FieldWidget *field, Control &control);
 
+    Control &control() const { return m_control; }
+
     bool isValid() const override;
     QObject *object() const override;
     QWindow *window() const override;
@@ -58,7 +60,9 @@ public:
 
 private:
     QPointer<FieldWidget> m_field;
-    QPointer<Control> m_control;
+    // The form outlives the window, and the field deletes its children's
+    // interfaces when it goes.
+    Control &m_control;
 };
 
 } // namespace platform

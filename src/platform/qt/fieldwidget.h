@@ -1,10 +1,12 @@
 #pragma once
 
+#include "pixelmapping.h"
 #include "platform/picturebox.h"
-#include "platform/pixelmapping.h"
 
 #include <QAccessible>
 #include <QWidget>
+
+#include <vector>
 
 namespace platform {
 
@@ -42,6 +44,7 @@ private:
     void notifyAccessibility(int child, QAccessible::Event type);
 
     PictureBox &m_box;
+    std::vector<Connection> m_connections;
     Control *m_pressed = nullptr;
     bool m_announceChanges = false;
 };

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <vector>
 
 namespace platform {
 
@@ -29,6 +30,7 @@ private:
 
     Form &m_form;
     std::unordered_map<const Control *, QWidget *> m_widgets;
+    std::vector<Connection> m_connections;
 };
 
 } // namespace platform

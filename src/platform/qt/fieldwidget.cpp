@@ -1,7 +1,7 @@
 #include "fieldwidget.h"
 
 #include "bevel.h"
-#include "colors.h"
+#include "conversions.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -23,13 +23,13 @@ FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
     const auto &children = box.children();
     for (int i = 0; i < int(children.size()); ++i) {
         Control *child = children[std::size_t(i)];
-        connect(child, &Control::moved, this, [this, child, i](const TwipsRect &from) {
+        m_connections.push_back(child->moved.connect([this, child, i](const TwipsRect &from) {
             childMoved(*child, from);
             notifyAccessibility(i, QAccessible::LocationChanged);
-        });
+        }));
         // A disabled shot looks the same, so only a screen reader hears of it.
-        connect(child, &Control::enabledChanged, this,
-                [this, i] { notifyAccessibility(i, QAccessible::StateChanged); });
+        m_connections.push_back(child->enabledChanged.connect(
+            [this, i](bool) { notifyAccessibility(i, QAccessible::StateChanged); }));
     }
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+namespace platform {
+
+inline QColor toQColor(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The core keeps its texts in UTF-8.
+inline QString toQString(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace platform
