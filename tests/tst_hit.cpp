@@ -12,6 +12,7 @@ private slots:
     void overlapDecidesAHit();
     void hitComesOnTheFirstOverlappingTick_data();
     void hitComesOnTheFirstOverlappingTick();
+    void successiveShotsOfOneCrossingEachScore();
     void choosingTheFlyingShotAgainCannotScoreTwice();
     void countersSaturateInsteadOfOverflowing();
 };
@@ -90,6 +91,31 @@ void TestHit::hitComesOnTheFirstOverlappingTick()
         QVERIFY(range.form.hits().value() <= 1);
     }
     QCOMPARE(firstHit, hitTick);
+}
+
+void TestHit::successiveShotsOfOneCrossingEachScore()
+{
+    RangeFixture range;
+    range.launch();
+    range.tick(80);
+    range.fire(0);
+    range.tick(96);
+    QCOMPARE(range.hitsText(), u"1");
+    // The first flight ends 126 ticks after its shot was fired, scored or not.
+    range.tick(30);
+    QCOMPARE(range.state().ActiveShot, -1);
+    QVERIFY(!range.state().HitScored);
+
+    range.tick(400 - 206);
+    range.fire(11);
+    range.tick(95);
+    QCOMPARE(range.hitsText(), u"1");
+    range.tick();
+    QCOMPARE(range.hitsText(), u"2");
+    // The end of the crossing puts the range back, not the score.
+    range.tick(529 - 496);
+    QVERIFY(!range.timerOn());
+    QCOMPARE(range.hitsText(), u"2");
 }
 
 void TestHit::choosingTheFlyingShotAgainCannotScoreTwice()

@@ -1,5 +1,7 @@
 #include "rangefixture.h"
 
+using namespace Qt::StringLiterals;
+
 // Reset and motion: where the target and the shots are after each tick.
 class TestRange : public QObject
 {
@@ -8,6 +10,7 @@ class TestRange : public QObject
 private slots:
     void startsIdleWithShotsAtRest();
     void resetDuringFlightStopsEverythingButKeepsCounters();
+    void resetRestsAndFreesShotByShot();
     void targetIsDrawnAtEveryStepThenResetsPastTheEdge();
     void shotRisesThenReturnsToRestAndFreesAllShots();
     void shotChosenAtRestRisesWithTheNextLaunch();
@@ -42,20 +45,45 @@ void TestRange::resetDuringFlightStopsEverythingButKeepsCounters()
 {
     RangeFixture range;
     range.launch();
-    range.fire(7);
-    range.tick(30);
-    QVERIFY(range.shot(7).top() < RangeFixture::RestTop);
+    range.tick(80);
+    range.fire(0);
+    range.tick(100);
+    QCOMPARE(range.hitsText(), u"1");
+    QVERIFY(range.shot(0).top() < RangeFixture::RestTop);
 
     range.form.range().ResetRange();
     QVERIFY(!range.timerOn());
     QCOMPARE(range.state().TargetX, 0);
     QCOMPARE(range.state().ActiveShot, -1);
+    QVERIFY(!range.state().HitScored);
     QCOMPARE(range.target().left(), 0.0f);
     QCOMPARE(range.target().top(), 120.0f);
-    QCOMPARE(range.shot(7).top(), RangeFixture::RestTop);
-    QCOMPARE(range.shot(7).left(), 4080.0f);
+    QCOMPARE(range.shot(0).top(), RangeFixture::RestTop);
+    QCOMPARE(range.shot(0).left(), 1800.0f);
     QCOMPARE(range.enabledShots(), RangeFixture::AllShots);
     QCOMPARE(range.attemptsText(), u"1");
+    QCOMPARE(range.hitsText(), u"1");
+}
+
+void TestRange::resetRestsAndFreesShotByShot()
+{
+    RangeFixture range;
+    range.launch();
+    range.fire(7);
+    range.tick(30);
+    // What a view sees during the reset, in order.
+    QStringList seen;
+    std::vector<platform::Connection> listening;
+    for (int i = 0; i < ShotCount; ++i) {
+        listening.push_back(range.shot(i).moved.connect(
+            [&seen, i](const platform::TwipsRect &) { seen << u"rest %1"_s.arg(i); }));
+        listening.push_back(range.shot(i).enabledChanged.connect(
+            [&seen, i](bool) { seen << u"free %1"_s.arg(i); }));
+    }
+    range.form.range().ResetRange();
+    QCOMPARE(seen, QStringList({u"free 0"_s, u"free 1"_s, u"free 2"_s, u"free 3"_s, u"free 4"_s,
+                                u"free 5"_s, u"free 6"_s, u"rest 7"_s, u"free 8"_s, u"free 9"_s,
+                                u"free 10"_s, u"free 11"_s}));
 }
 
 void TestRange::targetIsDrawnAtEveryStepThenResetsPastTheEdge()
@@ -113,14 +141,28 @@ void TestRange::shotChosenAtRestRisesWithTheNextLaunch()
 void TestRange::crossingEndWithShotInFlightNeitherRaisesNorTestsIt()
 {
     RangeFixture range;
+    // A shot standing just right of the last column, where the target would be
+    // drawn on the tick that ends the crossing. Fired after tick 433, it first
+    // comes level with the target on tick 529, that very tick.
+    range.shot(11).setLeft(5300);
     range.launch();
-    range.tick(520);
+    range.tick(433);
     range.fire(11);
-    range.tick(8);
-    QCOMPARE(range.shot(11).top(), RangeFixture::RestTop - 160);
+    range.tick(95);
+    QCOMPARE(range.hitsText(), u"0");
+    QCOMPARE(range.shot(11).top(), RangeFixture::RestTop - 95 * 20);
+
+    std::vector<float> targetLefts;
+    std::vector<float> shotTops;
+    const platform::Connection target = range.target().moved.connect(
+        [&](const platform::TwipsRect &) { targetLefts.push_back(range.target().left()); });
+    const platform::Connection shot = range.shot(11).moved.connect(
+        [&](const platform::TwipsRect &) { shotTops.push_back(range.shot(11).top()); });
     range.tick();
     QVERIFY(!range.timerOn());
-    QCOMPARE(range.shot(11).top(), RangeFixture::RestTop);
+    // Straight back to rest: never drawn past the edge, never raised.
+    QCOMPARE(targetLefts, std::vector<float>{0.0f});
+    QCOMPARE(shotTops, std::vector<float>{RangeFixture::RestTop});
     QCOMPARE(range.state().ActiveShot, -1);
     QCOMPARE(range.enabledShots(), RangeFixture::AllShots);
     QCOMPARE(range.hitsText(), u"0");

@@ -2,6 +2,7 @@
 
 #include "platform/qt/timerclock.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
@@ -22,8 +23,12 @@ private slots:
     void cleanup();
 
     void controlsStandAtTheirPixelPlaces();
-    void windowIsFixedWithCloseOnly();
+    void windowKeepsItsSizeAndFont();
     void colorsAndStackingAreExact();
+    void disabledShotsLookTheSame();
+    void movingObjectsLeaveNoTrace();
+    void countersAreCentred();
+    void exerciseTextCanBeSelectedAndCopiedFromTheKeyboard();
     void focusStartsInTheTextAndFollowsTheTabOrder();
     void clicksLaunchFireAndClear();
     void clickOnDisabledShotOrTargetDoesNothing();
@@ -82,17 +87,20 @@ void TestWindow::controlsStandAtTheirPixelPlaces()
     QCOMPARE(field()->childRect(m_range->target()), QRectF(4, 10, 9, 41));
 }
 
-void TestWindow::windowIsFixedWithCloseOnly()
+void TestWindow::windowKeepsItsSizeAndFont()
 {
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    const Qt::WindowFlags flags = m_window->windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    m_window->resize(800, 600);
+    QCOMPARE(m_window->size(), QSize(451, 424));
     QCOMPARE(m_window->windowTitle(),
              u"www.clayrange.example Физическо възпитание - спортна стрелба");
-    QCOMPARE(m_window->font().family(), u"Times New Roman");
-    QCOMPARE(m_window->font().pointSize(), 12);
+    // What the font resolves to on this system: Times New Roman or one of
+    // its metric twins, at 12 points on a 96 dpi screen.
+    const QFontInfo font(m_window->font());
+    QVERIFY2(QStringList({u"Times New Roman"_s, u"Liberation Serif"_s, u"Tinos"_s})
+                 .contains(font.family()),
+             qPrintable(font.family()));
+    QCOMPARE(font.pixelSize(), 16);
+    QVERIFY(!font.bold() && !font.italic());
     const QPoint offCentre =
         m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
     // Centred to within the frame's thickness, which no window system tells
@@ -123,6 +131,84 @@ void TestWindow::colorsAndStackingAreExact()
     m_range->shot(0).setTop(400);
     QCOMPARE(pixel(field()->childRect(m_range->shot(0)).center().toPoint() + fieldOrigin),
              QColor(0xc0, 0x40, 0x00));
+}
+
+void TestWindow::disabledShotsLookTheSame()
+{
+    const QRect inner = field()->innerRect().toRect().translated(field()->pos());
+    const QImage before = m_window->grab(inner).toImage();
+    m_range->fire(3);
+    QCOMPARE(m_range->enabledShots(), 1u << 3);
+    QCOMPARE(m_window->grab(inner).toImage(), before);
+}
+
+void TestWindow::movingObjectsLeaveNoTrace()
+{
+    // What the window system was last given, after the partial repaints that
+    // each tick asks for, against a fresh paint of the whole field.
+    const QRect area = field()->geometry();
+    const auto shown = [this, area] {
+        return m_window->screen()
+            ->grabWindow(m_window->winId())
+            .toImage()
+            .copy(area)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    m_range->launch();
+    m_range->fire(0);
+    for (int n = 1; n <= 200; ++n) {
+        m_range->tick();
+        QCoreApplication::processEvents();
+        if (n % 50 == 0) {
+            const QImage fresh =
+                m_window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown(), fresh);
+        }
+    }
+    // The flight ended and the shot dropped back to rest within these ticks.
+    QCOMPARE(m_range->state().ActiveShot, -1);
+}
+
+void TestWindow::countersAreCentred()
+{
+    m_range->form.attempts().setValue(7);
+    for (int i = 0; i < 2; ++i) {
+        const QImage image = counter(i)->grab().toImage();
+        // The columns that hold ink of the digit, inside the frame.
+        int first = image.width();
+        int last = -1;
+        for (int x = 3; x < image.width() - 3; ++x) {
+            for (int y = 3; y < image.height() - 3; ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        QVERIFY(last >= first);
+        QVERIFY2(qAbs((first + last + 1) / 2.0 - image.width() / 2.0) <= 2,
+                 qPrintable(u"digit spans %1..%2 of %3"_s.arg(first).arg(last).arg(image.width())));
+    }
+}
+
+void TestWindow::exerciseTextCanBeSelectedAndCopiedFromTheKeyboard()
+{
+    auto *panel = qobject_cast<QPlainTextEdit *>(widget("Text1", 0));
+    const QString text = panel->toPlainText();
+    panel->setFocus();
+    QTest::keyClicks(panel, u"xyz"_s);
+    QTest::keyClick(panel, Qt::Key_Delete);
+    QCOMPARE(panel->toPlainText(), text);
+
+    QTest::keyClick(panel, Qt::Key_Home, Qt::ControlModifier);
+    for (int n = 0; n < 10; ++n)
+        QTest::keyClick(panel, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keySequence(panel, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text.left(10));
+
+    QTest::keySequence(panel, QKeySequence::SelectAll);
+    QTest::keySequence(panel, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
 
 void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()

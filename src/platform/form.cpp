@@ -57,8 +57,12 @@ Control *Form::find(std::string_view name, int index) const
 
 void Form::missing(std::string_view name, int index)
 {
-    std::fprintf(stderr, "clayrange: the window has no control %.*s(%d)\n", int(name.size()),
-                 name.data(), index);
+    if (index < 0)
+        std::fprintf(stderr, "clayrange: the window has no control %.*s\n", int(name.size()),
+                     name.data());
+    else
+        std::fprintf(stderr, "clayrange: the window has no control %.*s(%d)\n", int(name.size()),
+                     name.data(), index);
     std::abort();
 }
 

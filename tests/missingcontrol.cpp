@@ -1,0 +1,11 @@
+// A window description that lacks a control the program needs: the program
+// must stop with one clear message rather than run on without it.
+
+#include "platform/form.h"
+
+int main()
+{
+    const platform::Form form({}, {});
+    form.require<platform::Control>("Label3", 12);
+    return 0;
+}
