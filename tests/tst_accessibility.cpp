@@ -18,6 +18,7 @@ private slots:
     void enabledStatesFollowAFlight();
     void countersReadTheirValues();
     void shotsCanBePressedThroughAccessibility();
+    void countsAreAnnouncedAsTheyHappen();
 
 private:
     QAccessibleInterface *of(QWidget *widget) const
@@ -65,6 +66,7 @@ void TestAccessibility::everyVisibleElementHasANameAndRole()
     }
 
     QAccessibleInterface *panel = of(m_range->widget("Text1", 0));
+    QCOMPARE(panel->text(QAccessible::Name), u"Упражнение");
     QCOMPARE(panel->role(), QAccessible::EditableText);
     QVERIFY(panel->state().readOnly);
     QVERIFY(panel->textInterface()->text(0, 40).startsWith(u"При ловната стрелба"));
@@ -144,6 +146,34 @@ void TestAccessibility::shotsCanBePressedThroughAccessibility()
     // A disabled shot offers nothing to press, and the target never does.
     QVERIFY(fieldChild(2)->actionInterface()->actionNames().isEmpty());
     QVERIFY(!fieldChild(0)->actionInterface());
+}
+
+void TestAccessibility::countsAreAnnouncedAsTheyHappen()
+{
+    // The one notification in the window, named by the latest news. Offscreen
+    // there is no AT-SPI to carry its showing to a screen reader; the closing
+    // check of that is Orca itself.
+    const auto notification = [this]() -> QAccessibleInterface * {
+        QAccessibleInterface *window = of(&m_range->window);
+        for (int i = 0; i < window->childCount(); ++i) {
+            if (window->child(i)->role() == QAccessible::Notification)
+                return window->child(i);
+        }
+        return nullptr;
+    };
+    QVERIFY(notification());
+    QVERIFY(notification()->text(QAccessible::Name).isEmpty());
+
+    QTest::mouseClick(m_range->widget("Command1", 0), Qt::LeftButton);
+    QCOMPARE(notification()->text(QAccessible::Name), u"Опити: 1");
+    QVERIFY(!notification()->state().invisible);
+    m_range->tick(80);
+    m_range->fire(0);
+    m_range->tick(96);
+    QCOMPARE(notification()->text(QAccessible::Name), u"Попадения: 1");
+    // It draws nothing over the window and never takes the focus.
+    QCOMPARE(notification()->rect().size(), QSize(1, 1));
+    QVERIFY(!notification()->state().focusable);
 }
 
 QTEST_MAIN(TestAccessibility)

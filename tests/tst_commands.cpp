@@ -1,5 +1,7 @@
 #include "rangefixture.h"
 
+using namespace Qt::StringLiterals;
+
 // The launch and clear buttons and the choice of a shot.
 class TestCommands : public QObject
 {
@@ -13,6 +15,7 @@ private slots:
     void disabledShotIgnoresClicks();
     void unknownIndicesDoNothing_data();
     void unknownIndicesDoNothing();
+    void onlyCountedAttemptsAndHitsAreAnnounced();
 };
 
 void TestCommands::launchCountsOncePerCrossing()
@@ -114,6 +117,22 @@ void TestCommands::unknownIndicesDoNothing()
     QCOMPARE(range.state().ActiveShot, -1);
     QCOMPARE(range.enabledShots(), RangeFixture::AllShots);
     QCOMPARE(range.target().left(), 30.0f);
+}
+
+void TestCommands::onlyCountedAttemptsAndHitsAreAnnounced()
+{
+    RangeFixture range;
+    QStringList heard;
+    const platform::Connection listening = range.form.announced.connect(
+        [&heard](const std::string &message) { heard << QString::fromStdString(message); });
+    range.launch();
+    range.launch();
+    range.tick(80);
+    range.fire(0);
+    range.tick(449);
+    range.launch();
+    range.clear();
+    QCOMPARE(heard, QStringList({u"Опити: 1"_s, u"Попадения: 1"_s, u"Опити: 2"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -11,6 +11,8 @@
 struct WindowFixture : RangeFixture {
     WindowFixture()
         : window(form.form())
+        , news(form.announced.connect(
+              [this](const std::string &message) { window.announce(message); }))
     {
         window.show();
     }
@@ -34,4 +36,5 @@ struct WindowFixture : RangeFixture {
     }
 
     platform::FormWindow window;
+    platform::Connection news;
 };

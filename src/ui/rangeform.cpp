@@ -21,6 +21,17 @@ RangeControls findRangeControls(const platform::Form &form)
             form.require<platform::Timer>("Timer1")};
 }
 
+// The caption that names a box beside it, such as "Опити:" for the attempts.
+std::string captionOf(const platform::Form &form, const platform::Control &box)
+{
+    for (const platform::Control *control : form.controls()) {
+        const platform::ControlName &named = control->properties().labelFor;
+        if (named.name == box.name() && named.index == box.index())
+            return control->text();
+    }
+    return box.name();
+}
+
 } // namespace
 
 RangeForm::RangeForm()
@@ -29,8 +40,9 @@ RangeForm::RangeForm()
     , m_Text2{&m_form.require<TextBox>("Text2", 0), &m_form.require<TextBox>("Text2", 1)}
     , m_range(m_controls, m_hits)
 {
-    bindCounter(m_attempts, Text2(0));
-    bindCounter(m_hits, Text2(1));
+    m_announcement.reserve(64);
+    bindCounter(m_attempts, Text2(0), captionOf(m_form, Text2(0)));
+    bindCounter(m_hits, Text2(1), captionOf(m_form, Text2(1)));
     for (int i = 0; i < 2; ++i) {
         m_connections.push_back(
             m_form.require<CommandButton>("Command1", i).clicked.connect([this](int index) {
@@ -42,14 +54,22 @@ RangeForm::RangeForm()
     m_connections.push_back(m_controls.Timer1.ticked.connect([this] { m_range.Timer1_Timer(); }));
 }
 
-void RangeForm::bindCounter(Counter &counter, TextBox &box)
+void RangeForm::bindCounter(Counter &counter, TextBox &box, std::string caption)
 {
-    m_connections.push_back(counter.valueChanged.connect([&box](Counter::Value value) {
-        // Formatted on the stack, so a hit scored on a tick allocates nothing.
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        box.setText({digits, std::size_t(end - digits)});
-    }));
+    m_connections.push_back(counter.valueChanged.connect(
+        [this, &box, caption = std::move(caption)](Counter::Value value) {
+            // Formatted on the stack, so a hit scored on a tick allocates nothing.
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+            const std::string_view text(digits, std::size_t(end - digits));
+            box.setText(text);
+            if (value == 0)
+                return;
+            m_announcement.assign(caption);
+            m_announcement += ' ';
+            m_announcement += text;
+            announced.notify(m_announcement);
+        }));
 }
 
 void RangeForm::Form_Load()

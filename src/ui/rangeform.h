@@ -5,6 +5,8 @@
 #include "range/range.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The program's window as the logic sees it: its controls, the range they show,
@@ -29,8 +31,14 @@ public:
     void Command1_Click(int Index);
     void Label3_Click(int Index);
 
+    // What a pupil who cannot see the counters should hear as it happens: each
+    // attempt and each hit as it is counted, with its caption and the new
+    // count, such as "Опити: 1". Nothing on a tick that counts nothing, and
+    // nothing when the clear button zeroes the counters.
+    platform::Signal<std::string> announced;
+
 private:
-    void bindCounter(Counter &counter, platform::TextBox &box);
+    void bindCounter(Counter &counter, platform::TextBox &box, std::string caption);
 
     platform::Form m_form;
     RangeControls m_controls;
@@ -38,5 +46,7 @@ private:
     Counter m_attempts;
     Counter m_hits;
     Range m_range;
+    // Kept, with room to spare, so that a hit scored on a tick allocates nothing.
+    std::string m_announcement;
     std::vector<platform::Connection> m_connections;
 };

@@ -179,7 +179,8 @@ std::vector<ControlProperties> controls()
              .tabIndex = 0,
              .multiLine = true,
              .readOnly = true,
-             .verticalScrollBar = true},
+             .verticalScrollBar = true,
+             .accessibleName = "Упражнение"},
             // Written into the window but never shown.
             {.kind = ControlKind::TextBox,
              .name = "Text1",

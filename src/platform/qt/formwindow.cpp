@@ -1,5 +1,6 @@
 #include "formwindow.h"
 
+#include "announcer.h"
 #include "conversions.h"
 #include "fieldaccessible.h"
 #include "fieldwidget.h"
@@ -99,6 +100,7 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     , m_form(form)
 {
     QAccessible::installFactory(&FieldAccessible::create);
+    QAccessible::installFactory(&AnnouncerAccessible::create);
     // A steady caret: the only one this window shows is in the read-only
     // panel, and a blinking one would wake an idle program twice a second.
     QApplication::setCursorFlashTime(0);
@@ -135,6 +137,9 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
             widget->lower();
         m_widgets.emplace(control, widget);
     }
+    // Behind everything, so that it never covers a control.
+    m_announcer = new Announcer(this);
+    m_announcer->lower();
     linkCaptions();
     setUpTabOrder();
     centreOnScreen();
@@ -167,6 +172,11 @@ QWidget *FormWindow::createWidget(Control &control)
         break;
     }
     return nullptr;
+}
+
+void FormWindow::announce(const std::string &message)
+{
+    m_announcer->announce(toQString(message));
 }
 
 QWidget *FormWindow::widgetFor(const Control &control) const

@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class Announcer;
+
 // The window that shows a Form: one Qt widget per visible control, placed by
 // the same twips-to-pixels mapping, in the tab order of the description.
 class FormWindow : public QWidget
@@ -22,6 +24,9 @@ public:
     // field, and the timer, have none.
     QWidget *widgetFor(const Control &control) const;
 
+    // Tells a screen reader the news without moving the focus.
+    void announce(const std::string &message);
+
 private:
     QWidget *createWidget(Control &control);
     void linkCaptions();
@@ -29,6 +34,7 @@ private:
     void centreOnScreen();
 
     Form &m_form;
+    Announcer *m_announcer;
     std::unordered_map<const Control *, QWidget *> m_widgets;
     std::vector<Connection> m_connections;
 };
