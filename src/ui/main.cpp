@@ -1,5 +1,5 @@
-#include "platform/qt/displaycheck.h"
 #include "platform/qt/formwindow.h"
+#include "platform/qt/startupcheck.h"
 #include "platform/qt/timerclock.h"
 #include "rangeform.h"
 
@@ -8,16 +8,57 @@
 
 #include <cstdio>
 #include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr char Usage[] =
+    "Употреба: clayrange [--help | --version]\n"
+    "\n"
+    "Учебна стрелба по панички за часовете по физическо възпитание и информатика:\n"
+    "изстреляйте паничка над зеленото поле и я уцелете с един от дванадесетте\n"
+    "изстрела. Програмата брои опитите и попаденията.\n"
+    "\n"
+    "  --help     показва тази помощ и излиза\n"
+    "  --version  показва версията и излиза\n"
+    "\n"
+    "По-голям прозорец, например за проектор:  QT_SCALE_FACTOR=2 clayrange\n"
+    "Без графична среда (пакетът xvfb):        xvfb-run clayrange\n";
+
+// The program takes no arguments but these two. Anything else is a mistake
+// worth saying so, rather than something to pass on to Qt.
+std::optional<int> answerArguments(int argc, char *argv[])
+{
+    if (argc == 1)
+        return std::nullopt;
+    const std::string_view first = argv[1];
+    if (argc == 2 && first == "--help") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (argc == 2 && first == "--version") {
+        std::printf("clayrange %s\n", CLAYRANGE_VERSION);
+        return 0;
+    }
+    const char *wrong =
+        argc == 2 || (first != "--help" && first != "--version") ? argv[1] : argv[2];
+    std::fprintf(stderr, "clayrange: непознат аргумент „%s“; вижте clayrange --help\n", wrong);
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    using platform::DisplayCheck;
-    if (!DisplayCheck::displayNamed()) {
-        std::fprintf(stderr, "%s\n", DisplayCheck::message());
-        return 1;
-    }
-    std::optional<DisplayCheck> check(std::in_place);
-    QApplication app(argc, argv);
+    if (const std::optional<int> status = answerArguments(argc, argv))
+        return *status;
+
+    // Qt sees none of the command line, so none of its own options apply; its
+    // environment variables, such as QT_SCALE_FACTOR, still do.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    std::optional<platform::StartupCheck> check(std::in_place);
+    QApplication app(qtArgc, qtArgv);
     check.reset();
     QApplication::setApplicationName(QStringLiteral("clayrange"));
     QApplication::setApplicationVersion(QStringLiteral(CLAYRANGE_VERSION));
