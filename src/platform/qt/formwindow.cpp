@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -142,7 +143,23 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     m_announcer->lower();
     linkCaptions();
     setUpTabOrder();
+    // Centred now by the client area, since no window system tells the frame
+    // before the window is mapped; centred again by the frame once it is.
     centreOnScreen();
+    winId();
+    windowHandle()->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_placed && watched == windowHandle() && event->type() == QEvent::Expose
+        && windowHandle()->isExposed()) {
+        m_placed = true;
+        windowHandle()->removeEventFilter(this);
+        if (!windowHandle()->frameMargins().isNull())
+            centreOnScreen();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::linkCaptions()
@@ -205,12 +222,19 @@ void FormWindow::setUpTabOrder()
         stops.front().second->setFocus();
 }
 
+QPoint FormWindow::centredFramePosition(const QRect &available, QSize client, QMargins frame)
+{
+    QRect outer = QRect(QPoint(), client).marginsAdded(frame);
+    outer.moveCenter(available.center());
+    return outer.topLeft();
+}
+
 void FormWindow::centreOnScreen()
 {
+    // A top-level widget's position is its frame's.
     if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(centredFramePosition(screen->availableGeometry(), size(),
+                                  windowHandle() ? windowHandle()->frameMargins() : QMargins()));
     }
 }
 

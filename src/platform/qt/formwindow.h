@@ -27,6 +27,13 @@ public:
     // Tells a screen reader the news without moving the focus.
     void announce(const std::string &message);
 
+    // Where the frame's top-left corner goes for the frame to be centred in
+    // the available area.
+    static QPoint centredFramePosition(const QRect &available, QSize client, QMargins frame);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWidget *createWidget(Control &control);
     void linkCaptions();
@@ -35,6 +42,7 @@ private:
 
     Form &m_form;
     Announcer *m_announcer;
+    bool m_placed = false;
     std::unordered_map<const Control *, QWidget *> m_widgets;
     std::vector<Connection> m_connections;
 };
