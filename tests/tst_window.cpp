@@ -36,6 +36,7 @@ private slots:
     void clickOnDisabledShotOrTargetDoesNothing();
     void realClockFollowsTheTimer();
     void fontCoversEveryShownCharacter();
+    void windowIconPixelsMatchTheInstalledIcon();
 
 private:
     QWidget *widget(std::string_view name, int index = -1) const
@@ -343,6 +344,22 @@ void TestWindow::fontCoversEveryShownCharacter()
                     QFontInfo(m_window->font()).family(), QString::number(ch, 16), text)));
         }
     }
+}
+
+void TestWindow::windowIconPixelsMatchTheInstalledIcon()
+{
+    // The program shows plain pixels kept beside the PNG that launchers use;
+    // a redrawn icon must change both.
+    const QString icons = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/icons/");
+    QFile raw(icons + u"clayrange-32.rgba"_s);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray pixels = raw.readAll();
+    QCOMPARE(pixels.size(), 32 * 32 * 4);
+    const QImage shown(reinterpret_cast<const uchar *>(pixels.constData()), 32, 32,
+                       QImage::Format_RGBA8888);
+    const QImage installed =
+        QImage(icons + u"clayrange-32.png"_s).convertToFormat(QImage::Format_RGBA8888);
+    QCOMPARE(shown, installed);
 }
 
 QTEST_MAIN(TestWindow)

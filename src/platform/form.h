@@ -15,7 +15,8 @@ struct FormProperties {
     float clientWidth = 0; // twips
     float clientHeight = 0;
     Rgb backColor;
-    std::string fontFamily;
+    // The design's font first, then stand-ins with the same metrics.
+    std::vector<std::string> fontFamilies;
     int fontPointSize = 0;
 };
 

@@ -78,7 +78,7 @@ platform::FormProperties form()
         .clientWidth = 6765,
         .clientHeight = 6360,
         .backColor = Lavender,
-        .fontFamily = "Times New Roman",
+        .fontFamilies = {"Times New Roman", "Tinos", "Liberation Serif"},
         .fontPointSize = 12,
     };
 }

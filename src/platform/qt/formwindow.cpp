@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +31,20 @@ QString displayText(const std::string &text)
     QString shown = toQString(text);
     shown.replace(u"\r\n"_s, u"\n"_s);
     return shown;
+}
+
+// The first of the families that is installed, asked for by its own name: a
+// family that is not installed sends Qt through fontconfig's fallback search
+// for every script the window shows, which costs a start-up as much as all
+// the widgets together.
+QString installedFamily(const std::vector<std::string> &families)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const std::string &family : families) {
+        if (installed.contains(toQString(family)))
+            return toQString(family);
+    }
+    return families.empty() ? QString() : toQString(families.front());
 }
 
 QRect widgetRect(const TwipsRect &rect)
@@ -109,7 +124,7 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     const FormProperties &properties = form.properties();
     setWindowTitle(toQString(properties.caption));
 
-    QFont font(toQString(properties.fontFamily), properties.fontPointSize);
+    QFont font(installedFamily(properties.fontFamilies), properties.fontPointSize);
     font.setStyleHint(QFont::Serif);
     setFont(font);
 
