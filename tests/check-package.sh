@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 clayrange developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from a build tree and checks what it holds: the
 # file list, the control fields, and the desktop and AppStream files.
 set -euo pipefail
