@@ -62,8 +62,9 @@ done
 dpkg-deb -x "$deb" "$work/root"
 # BIND_NOW comes only from hardening=+all; Debian's defaults stop at relro,
 # and lintian reports a missing one only as an info.
-readelf -d "$work/root/usr/bin/clayrange" | grep -q BIND_NOW || fail "the binary is not linked with -z now"
-dpkg-deb -c "$dbgsym" | grep -q '/usr/lib/debug/.build-id/.*\.debug$' ||
+dynamic=$(readelf -d "$work/root/usr/bin/clayrange")
+grep -q BIND_NOW <<<"$dynamic" || fail "the binary is not linked with -z now"
+grep -q '/usr/lib/debug/.build-id/.*\.debug$' <<<"$(dpkg-deb -c "$dbgsym")" ||
     fail "the debug symbols package holds no .debug file"
 
 # An unstripped binary or missing relro is a lintian error or warning, and
