@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the Debian package from debian/ with dpkg-buildpackage and checks it:
-# the file list, the control fields, hardening, lintian, and the desktop and
-# AppStream files. It takes about a minute, so CI runs it once, apart from
+# the file list, the dependencies, hardening, lintian, and the desktop and
+# AppStream files. It takes a minute or two, so CI runs it once, apart from
 # CTest. The build happens in a copy of the source tree in a temporary
 # folder, since dpkg-buildpackage writes into the tree and into its parent.
 set -euo pipefail
