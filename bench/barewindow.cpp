@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up and memory: a plain Qt Widgets window of the same
 // size with a button, a line edit and a text panel, and nothing of our own.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // clayrange-bench: measures what the program costs and prints a table. It is
 // not a test; nothing here fails on a timing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into copies of the program and of the bare window for the start-up
 // benchmark: once the first frame is on screen it prints the moment (on the
 // monotonic clock) and the peak resident memory, then quits.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 clayrange developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the program says and how it exits for each way it can be started: its
 # own arguments, a missing display, a broken Qt set-up and a working one.
 set -u

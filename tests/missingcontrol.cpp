@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window description that lacks a control the program needs: the program
 // must stop with one clear message rather than run on without it.
 

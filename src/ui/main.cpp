@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/qt/formwindow.h"
 #include "platform/qt/startupcheck.h"
 #include "platform/qt/timerclock.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fieldaccessible.h"
 
 #include "conversions.h"
