@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A polite live region that tells a screen reader each new attempt and hit.
-export class Announcer
-{
+export class Announcer {
     #region;
 
-    constructor(document)
-    {
+    constructor(document) {
         this.#region = document.createElement('div');
         this.#region.className = 'announcer';
         this.#region.setAttribute('role', 'status');
@@ -17,8 +15,7 @@ export class Announcer
     get element() { return this.#region; }
 
     // Only a count that went up is news; the clear command's zeros are not.
-    countChanged(caption, previous, current)
-    {
+    countChanged(caption, previous, current) {
         if (!/^\d+$/.test(previous) || !/^\d+$/.test(current))
             return;
         if (BigInt(current) <= BigInt(previous))

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The green field with the target and the shots, which move by transforms.
-export class FieldView
-{
+export class FieldView {
     #element;
     #inner;
     #grid;
@@ -13,8 +12,7 @@ export class FieldView
     // box and children are control descriptions; origin is the inner area's
     // corner in the client box, in CSS pixels; onClick(id) reports a click on a
     // child that takes clicks.
-    constructor(document, box, children, grid, origin, onClick)
-    {
+    constructor(document, box, children, grid, origin, onClick) {
         this.#grid = grid;
         this.#origin = origin;
         this.#element = document.createElement('div');
@@ -47,7 +45,7 @@ export class FieldView
                 element.setAttribute('role', 'img');
             }
             this.#inner.append(element);
-            const entry = {element, rect : {...child.rect}};
+            const entry = {element, rect: {...child.rect}};
             this.#children.set(child.id, entry);
             this.#place(entry);
             if (child.clickable)
@@ -59,30 +57,26 @@ export class FieldView
 
     has(id) { return this.#children.has(id); }
 
-    moved(id, left, top)
-    {
+    moved(id, left, top) {
         const entry = this.#children.get(id);
         entry.rect.left = left;
         entry.rect.top = top;
         this.#place(entry);
     }
 
-    setEnabled(id, enabled)
-    {
+    setEnabled(id, enabled) {
         // A disabled shot looks the same; only assistive technology hears of it.
         this.#children.get(id).element.setAttribute('aria-disabled', String(!enabled));
     }
 
     // The device pixel ratio changed: zoom, or a move to another screen.
-    regrid(grid)
-    {
+    regrid(grid) {
         this.#grid = grid;
         for (const entry of this.#children.values())
             this.#place(entry);
     }
 
-    #place({element, rect})
-    {
+    #place({element, rect}) {
         const grid = this.#grid;
         // Snapped where it lands on the screen, which the client box's own
         // corner, itself on the grid, does not change.
@@ -94,7 +88,4 @@ export class FieldView
     }
 }
 
-export function cssColor({red, green, blue})
-{
-    return `rgb(${red}, ${green}, ${blue})`;
-}
+export function cssColor({red, green, blue}) { return `rgb(${red}, ${green}, ${blue})`; }

@@ -8,8 +8,7 @@ import {TickClock} from './tickclock.mjs';
 
 // The window's client area as DOM elements, built from the core's window
 // description, following the core's changes and passing clicks back to it.
-export class FormView
-{
+export class FormView {
     #document;
     #range = null;
     #box = null;
@@ -20,8 +19,7 @@ export class FormView
     #twipsPerPixel = 15;
     #textBoxes = new Map();
 
-    constructor(document)
-    {
+    constructor(document) {
         this.#document = document;
         this.#announcer = new Announcer(document);
     }
@@ -29,8 +27,7 @@ export class FormView
     get clock() { return this.#clock; }
 
     // range is the core's WebRange, which has this view as its listener.
-    show(range)
-    {
+    show(range) {
         this.#range = range;
         const form = range.form();
         const controls = range.controls();
@@ -51,8 +48,8 @@ export class FormView
         // Appended in the window's tab order, which the keyboard then follows;
         // the style sheet keeps the captions behind what overlaps them.
         const shown = controls
-                          .filter((control) => control.visible && !control.container
-                                               && control.kind !== 'Timer')
+                          .filter((control) => control.visible && !control.container &&
+                                               control.kind !== 'Timer')
                           .sort((a, b) => a.tabIndex - b.tabIndex);
         let first = null;
         for (const control of shown) {
@@ -87,7 +84,7 @@ export class FormView
 
         // The first stop of the tab order holds the focus when the window opens.
         if (first) {
-            first.focus({preventScroll : true});
+            first.focus({preventScroll: true});
             first.setSelectionRange?.(0, 0);
         }
     }
@@ -96,8 +93,7 @@ export class FormView
 
     moved(id, left, top) { this.#field?.moved(id, left, top); }
 
-    enabledChanged(id, enabled)
-    {
+    enabledChanged(id, enabled) {
         if (id === this.#timerId) {
             if (enabled)
                 this.#clock.start();
@@ -108,8 +104,7 @@ export class FormView
         }
     }
 
-    textChanged(id, text)
-    {
+    textChanged(id, text) {
         const entry = this.#textBoxes.get(id);
         if (!entry)
             return;
@@ -123,8 +118,7 @@ export class FormView
 
     #grid() { return new PixelGrid(this.#twipsPerPixel, window.devicePixelRatio); }
 
-    #position(element, rect)
-    {
+    #position(element, rect) {
         element.style.left = `${this.#pixels(rect.left)}px`;
         element.style.top = `${this.#pixels(rect.top)}px`;
         element.style.width = `${this.#pixels(rect.width)}px`;
@@ -132,8 +126,7 @@ export class FormView
     }
 
     // Control id → the caption that names it.
-    #captionsFor(controls)
-    {
+    #captionsFor(controls) {
         const captions = new Map();
         for (const label of controls) {
             if (!label.labelForName)
@@ -147,8 +140,7 @@ export class FormView
         return captions;
     }
 
-    #create(control, controls, captions, form)
-    {
+    #create(control, controls, captions, form) {
         const document = this.#document;
         switch (control.kind) {
         case 'Label': {
@@ -180,8 +172,8 @@ export class FormView
             const children = controls.filter((c) => c.container === control.name);
             const border = this.#pixels(form.fieldBorder);
             const origin = {
-                x : this.#pixels(control.rect.left) + border,
-                y : this.#pixels(control.rect.top) + border,
+                x: this.#pixels(control.rect.left) + border,
+                y: this.#pixels(control.rect.top) + border,
             };
             this.#field = new FieldView(
                 document,
@@ -199,8 +191,7 @@ export class FormView
         }
     }
 
-    #createTextBox(control, caption)
-    {
+    #createTextBox(control, caption) {
         const document = this.#document;
         let box;
         if (control.multiLine) {
@@ -222,25 +213,22 @@ export class FormView
         box.autocomplete = 'off';
         if (caption)
             box.setAttribute('aria-labelledby', elementId(caption));
-        this.#textBoxes.set(control.id, {element : box, caption : caption?.text.trim()});
+        this.#textBoxes.set(control.id, {element: box, caption: caption?.text.trim()});
         return box;
     }
 
     // Every call into the core ends with the page showing the range's state.
-    #call(action)
-    {
+    #call(action) {
         action();
         this.#updateState();
     }
 
-    #updateState()
-    {
+    #updateState() {
         this.#box.dataset.clock = this.#clock?.running ? 'running' : 'stopped';
         this.#field?.element.setAttribute('data-active-shot', String(this.#range.activeShot()));
     }
 
-    #center()
-    {
+    #center() {
         const view = this.#document.documentElement;
         const ratio = window.devicePixelRatio || 1;
         const place = (room, size) => Math.max(0, Math.round(((room - size) / 2) * ratio) / ratio);
@@ -249,7 +237,6 @@ export class FormView
     }
 }
 
-function elementId(control)
-{
+function elementId(control) {
     return control.index < 0 ? control.name : `${control.name}-${control.index}`;
 }

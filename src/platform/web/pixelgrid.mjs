@@ -3,13 +3,11 @@
 
 // Twips to CSS pixels, with moving edges snapped to the device pixel grid so
 // that motion is as smooth as the screen allows at any zoom.
-export class PixelGrid
-{
+export class PixelGrid {
     #twipsPerPixel;
     #ratio;
 
-    constructor(twipsPerPixel, ratio)
-    {
+    constructor(twipsPerPixel, ratio) {
         this.#twipsPerPixel = twipsPerPixel;
         this.#ratio = ratio > 0 ? ratio : 1;
     }

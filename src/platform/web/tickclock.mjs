@@ -5,8 +5,7 @@
 // intervals after the start, whenever the timer that delivers it fires, so the
 // clock never drifts, and a late timer (a hidden tab gets one about once a
 // second) delivers every tick that fell due meanwhile, in order.
-export class TickClock
-{
+export class TickClock {
     #interval;
     #onTick;
     #running = false;
@@ -14,16 +13,14 @@ export class TickClock
     #origin = 0;
     #delivered = 0;
 
-    constructor(interval, onTick)
-    {
+    constructor(interval, onTick) {
         this.#interval = interval;
         this.#onTick = onTick;
     }
 
     get running() { return this.#running; }
 
-    start()
-    {
+    start() {
         if (this.#running)
             return;
         this.#running = true;
@@ -32,16 +29,14 @@ export class TickClock
         this.#schedule();
     }
 
-    stop()
-    {
+    stop() {
         this.#running = false;
         this.#cancel();
     }
 
     #due() { return this.#origin + (this.#delivered + 1) * this.#interval; }
 
-    #schedule()
-    {
+    #schedule() {
         this.#cancel();
         // Rounded up: a timer never fires before its delay, so it never finds its
         // tick not yet due.
@@ -49,16 +44,14 @@ export class TickClock
         this.#timeout = setTimeout(() => this.#fire(), delay);
     }
 
-    #cancel()
-    {
+    #cancel() {
         if (this.#timeout === null)
             return;
         clearTimeout(this.#timeout);
         this.#timeout = null;
     }
 
-    #fire()
-    {
+    #fire() {
         this.#timeout = null;
         const now = performance.now();
         // A tick may stop the clock: the crossing ends on it.
