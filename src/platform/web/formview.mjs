@@ -24,8 +24,6 @@ export class FormView {
         this.#announcer = new Announcer(document);
     }
 
-    get clock() { return this.#clock; }
-
     // range is the core's WebRange, which has this view as its listener.
     show(range) {
         this.#range = range;
