@@ -83,6 +83,14 @@ row(`navigation to first frame, median of ${Loads}`,
         Math.max(...paints).toFixed(1)})`,
     '≤ 150 ms');
 
+// What Chromium itself spends on a page that does nothing, to set against
+// the idle figure.
+const blank = await browser.newPage();
+await blank.goto('about:blank');
+await blank.waitForTimeout(1000);
+row('CPU of a blank page, 5 s', await cpuShare(browser, blank, 5));
+await blank.close();
+
 const page = await browser.newPage({viewport: {width: 1024, height: 768}});
 await page.goto(url);
 await page.getByRole('button', {name: 'Чисти'}).waitFor();
