@@ -4,7 +4,7 @@
 import {expect, test} from '@playwright/test';
 
 import {decodePng} from './png.mjs';
-import {RangePage} from './rangepage.mjs';
+import {pageUrl, RangePage} from './rangepage.mjs';
 
 // Where everything stands and what colour it is, read from the page and from
 // its screenshots, at the window's own scale and at twice that.
@@ -13,7 +13,11 @@ const Caption = 'www.clayrange.example Физическо възпитание -
 
 test('the page is the window: caption, size, font, centred in the browser', async ({browser}) => {
     const page = await browser.newPage({viewport: {width: 1024, height: 768}});
+    const requests = [];
+    page.on('request', (request) => requests.push(request.url()));
     const range = await RangePage.open(page);
+    // One file, and nothing fetched besides it.
+    expect(requests).toEqual([pageUrl]);
     await expect(page).toHaveTitle(Caption);
     const box = await page.locator('.client').boundingBox();
     expect(box).toEqual({x: 287, y: 172, width: 451, height: 424});
