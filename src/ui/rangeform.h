@@ -25,6 +25,7 @@ public:
     platform::Form &form() { return m_form; }
     const platform::Form &form() const { return m_form; }
     Range &range() { return m_range; }
+    const Range &range() const { return m_range; }
     const RangeControls &controls() const { return m_controls; }
     platform::TextBox &Text2(int index) const { return *m_Text2[std::size_t(index)]; }
     Counter &attempts() { return m_attempts; }

@@ -1,0 +1,40 @@
+# SPDX-FileCopyrightText: 2026 clayrange developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+cmake_policy(VERSION 3.25)
+
+# Inlines the style, the compiled core and the view's modules into the page
+# template. The modules become one module script: each file's imports name
+# only its siblings, which then stand before it in the same script.
+file(READ ${TEMPLATE} page)
+file(READ ${STYLE} style)
+file(READ ${CORE} core)
+
+string(REPLACE "|" ";" module_files "${MODULES}")
+set(view "")
+foreach(module IN LISTS module_files)
+    file(READ ${module} source)
+    get_filename_component(name ${module} NAME)
+    string(REGEX REPLACE "(^|\n)import [^\n]* from '\\./[a-z]+\\.mjs';" "\\1" source "${source}")
+    if(source MATCHES "(^|\n)import ")
+        message(FATAL_ERROR "${name}: an import that does not name a sibling module")
+    endif()
+    string(REGEX REPLACE "(^|\n)export " "\\1" source "${source}")
+    string(REGEX REPLACE "(^|\n)// SPDX-[^\n]*" "" source "${source}")
+    string(APPEND view "// ${name}\n${source}")
+endforeach()
+
+foreach(part style core view)
+    string(TOLOWER "${${part}}" lowered)
+    if(lowered MATCHES "</(script|style)")
+        message(FATAL_ERROR "the ${part} would end its own element early")
+    endif()
+endforeach()
+
+# Licence lines of the sources go: the page carries its own at the top.
+string(REGEX REPLACE "/\\* SPDX[^\n]*\\*/\n" "" style "${style}")
+
+string(REPLACE "/*{{STYLE}}*/" "${style}" page "${page}")
+string(REPLACE "/*{{CORE}}*/" "${core}" page "${page}")
+string(REPLACE "/*{{VIEW}}*/" "${view}" page "${page}")
+file(WRITE ${OUTPUT} "${page}")

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The green field with the target and the shots, which move by transforms.
+export class FieldView {
+    #element;
+    #inner;
+    #grid;
+    #origin;
+    #children = new Map();
+
+    // box and children are control descriptions; origin is the inner area's
+    // corner in the client box, in CSS pixels; onClick(id) reports a click on a
+    // child that takes clicks.
+    constructor(document, box, children, grid, origin, onClick) {
+        this.#grid = grid;
+        this.#origin = origin;
+        this.#element = document.createElement('div');
+        this.#element.className = 'field';
+        this.#element.setAttribute('role', 'group');
+        this.#element.setAttribute('aria-label', box.accessibleName);
+        this.#element.tabIndex = 0;
+        // Reached by Tab only: a click on a shot leaves the focus where it was.
+        this.#element.addEventListener('mousedown', (event) => event.preventDefault());
+
+        this.#inner = document.createElement('div');
+        this.#inner.className = 'field-inner';
+        if (box.backColor)
+            this.#inner.style.backgroundColor = cssColor(box.backColor);
+        this.#element.append(this.#inner);
+
+        // In the order of the description, back to front: the shots cover the target.
+        for (const child of children) {
+            if (!child.visible)
+                continue;
+            const element = document.createElement('div');
+            element.className = 'field-child';
+            if (child.backColor)
+                element.style.backgroundColor = cssColor(child.backColor);
+            element.setAttribute('aria-label', child.accessibleName);
+            if (child.clickable) {
+                element.setAttribute('role', 'button');
+                element.addEventListener('click', () => onClick(child.id));
+            } else {
+                element.setAttribute('role', 'img');
+            }
+            this.#inner.append(element);
+            const entry = {element, rect: {...child.rect}};
+            this.#children.set(child.id, entry);
+            this.#place(entry);
+            if (child.clickable)
+                this.setEnabled(child.id, child.enabled);
+        }
+    }
+
+    get element() { return this.#element; }
+
+    has(id) { return this.#children.has(id); }
+
+    moved(id, left, top) {
+        const entry = this.#children.get(id);
+        entry.rect.left = left;
+        entry.rect.top = top;
+        this.#place(entry);
+    }
+
+    setEnabled(id, enabled) {
+        // A disabled shot looks the same; only assistive technology hears of it.
+        this.#children.get(id).element.setAttribute('aria-disabled', String(!enabled));
+    }
+
+    // The device pixel ratio changed: zoom, or a move to another screen.
+    regrid(grid) {
+        this.#grid = grid;
+        for (const entry of this.#children.values())
+            this.#place(entry);
+    }
+
+    #place({element, rect}) {
+        const grid = this.#grid;
+        // Snapped where it lands on the screen, which the client box's own
+        // corner, itself on the grid, does not change.
+        const x = grid.snap(this.#origin.x + grid.toPixels(rect.left)) - this.#origin.x;
+        const y = grid.snap(this.#origin.y + grid.toPixels(rect.top)) - this.#origin.y;
+        element.style.width = `${grid.toSnapped(rect.width)}px`;
+        element.style.height = `${grid.toSnapped(rect.height)}px`;
+        element.style.transform = `translate(${x}px, ${y}px)`;
+    }
+}
+
+export function cssColor({red, green, blue}) { return `rgb(${red}, ${green}, ${blue})`; }

@@ -1,0 +1,240 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+import {Announcer} from './announcer.mjs';
+import {cssColor, FieldView} from './fieldview.mjs';
+import {PixelGrid} from './pixelgrid.mjs';
+import {TickClock} from './tickclock.mjs';
+
+// The window's client area as DOM elements, built from the core's window
+// description, following the core's changes and passing clicks back to it.
+export class FormView {
+    #document;
+    #range = null;
+    #box = null;
+    #field = null;
+    #clock = null;
+    #timerId = -1;
+    #announcer;
+    #twipsPerPixel = 15;
+    #textBoxes = new Map();
+
+    constructor(document) {
+        this.#document = document;
+        this.#announcer = new Announcer(document);
+    }
+
+    // range is the core's WebRange, which has this view as its listener.
+    show(range) {
+        this.#range = range;
+        const form = range.form();
+        const controls = range.controls();
+        this.#twipsPerPixel = form.twipsPerPixel;
+        const document = this.#document;
+        document.title = form.caption;
+
+        const box = document.createElement('div');
+        box.className = 'client';
+        box.style.width = `${this.#pixels(form.clientWidth)}px`;
+        box.style.height = `${this.#pixels(form.clientHeight)}px`;
+        box.style.backgroundColor = cssColor(form.backColor);
+        box.style.fontFamily = [...form.fontFamilies.map((family) => `"${family}"`), 'serif'].join(', ');
+        box.style.fontSize = `${(form.fontPointSize * 96) / 72}px`;
+        this.#box = box;
+
+        const captions = this.#captionsFor(controls);
+        // Appended in the window's tab order, which the keyboard then follows;
+        // the style sheet keeps the captions behind what overlaps them.
+        const shown = controls
+                          .filter((control) => control.visible && !control.container &&
+                                               control.kind !== 'Timer')
+                          .sort((a, b) => a.tabIndex - b.tabIndex);
+        let first = null;
+        for (const control of shown) {
+            const element = this.#create(control, controls, captions, form);
+            element.classList.add('control');
+            this.#position(element, control.rect);
+            box.append(element);
+            if (!first && control.kind !== 'Label')
+                first = element;
+        }
+        for (const control of controls) {
+            if (control.kind !== 'Timer')
+                continue;
+            this.#timerId = control.id;
+            this.#clock = new TickClock(control.interval, () => this.#call(() => range.tick()));
+            if (control.enabled)
+                this.#clock.start();
+        }
+        box.append(this.#announcer.element);
+        document.body.append(box);
+
+        this.#center();
+        this.#updateState();
+        let ratio = window.devicePixelRatio;
+        window.addEventListener('resize', () => {
+            this.#center();
+            if (window.devicePixelRatio !== ratio) {
+                ratio = window.devicePixelRatio;
+                this.#field?.regrid(this.#grid());
+            }
+        });
+
+        // The first stop of the tab order holds the focus when the window opens.
+        if (first) {
+            first.focus({preventScroll: true});
+            first.setSelectionRange?.(0, 0);
+        }
+    }
+
+    // The listener of the core's changes.
+
+    moved(id, left, top) { this.#field?.moved(id, left, top); }
+
+    enabledChanged(id, enabled) {
+        if (id === this.#timerId) {
+            if (enabled)
+                this.#clock.start();
+            else
+                this.#clock.stop();
+        } else if (this.#field?.has(id)) {
+            this.#field.setEnabled(id, enabled);
+        }
+    }
+
+    textChanged(id, text) {
+        const box = this.#textBoxes.get(id);
+        if (box)
+            box.value = text;
+    }
+
+    announce(message) { this.#announcer.announce(message); }
+
+    #pixels(twips) { return twips / this.#twipsPerPixel; }
+
+    #grid() { return new PixelGrid(this.#twipsPerPixel, window.devicePixelRatio); }
+
+    #position(element, rect) {
+        element.style.left = `${this.#pixels(rect.left)}px`;
+        element.style.top = `${this.#pixels(rect.top)}px`;
+        element.style.width = `${this.#pixels(rect.width)}px`;
+        element.style.height = `${this.#pixels(rect.height)}px`;
+    }
+
+    // Control id → the caption that names it.
+    #captionsFor(controls) {
+        const captions = new Map();
+        for (const label of controls) {
+            if (!label.labelForName)
+                continue;
+            const named = controls.find(
+                (c) => c.name === label.labelForName && c.index === label.labelForIndex,
+            );
+            if (named)
+                captions.set(named.id, label);
+        }
+        return captions;
+    }
+
+    #create(control, controls, captions, form) {
+        const document = this.#document;
+        switch (control.kind) {
+        case 'Label': {
+            const label = document.createElement('div');
+            label.className = 'caption';
+            label.id = elementId(control);
+            label.textContent = control.text.trim();
+            if (control.centered)
+                label.style.textAlign = 'center';
+            if (control.backColor)
+                label.style.backgroundColor = cssColor(control.backColor);
+            return label;
+        }
+        case 'TextBox':
+            return this.#createTextBox(control, captions.get(control.id));
+        case 'CommandButton': {
+            const button = document.createElement('button');
+            button.type = 'button';
+            button.className = 'command';
+            const face = document.createElement('span');
+            face.textContent = control.text;
+            button.append(face);
+            if (control.backColor)
+                button.style.backgroundColor = cssColor(control.backColor);
+            button.addEventListener('click', () => this.#call(() => this.#range.click(control.id)));
+            return button;
+        }
+        case 'PictureBox': {
+            const children = controls.filter((c) => c.container === control.name);
+            const border = this.#pixels(form.fieldBorder);
+            const origin = {
+                x: this.#pixels(control.rect.left) + border,
+                y: this.#pixels(control.rect.top) + border,
+            };
+            this.#field = new FieldView(
+                document,
+                control,
+                children,
+                this.#grid(),
+                origin,
+                (id) => this.#call(() => this.#range.click(id)),
+            );
+            this.#field.element.style.setProperty('--border', `${border}px`);
+            return this.#field.element;
+        }
+        default:
+            return document.createElement('div');
+        }
+    }
+
+    #createTextBox(control, caption) {
+        const document = this.#document;
+        let box;
+        if (control.multiLine) {
+            box = document.createElement('textarea');
+            box.className = 'panel';
+            box.value = control.text.replaceAll('\r\n', '\n');
+            if (control.verticalScrollBar)
+                box.style.overflowY = 'scroll';
+        } else {
+            box = document.createElement('input');
+            box.type = 'text';
+            box.className = 'counter';
+            box.value = control.text;
+            if (control.centered)
+                box.style.textAlign = 'center';
+        }
+        box.readOnly = control.readOnly;
+        box.spellcheck = false;
+        box.autocomplete = 'off';
+        if (caption)
+            box.setAttribute('aria-labelledby', elementId(caption));
+        else if (control.accessibleName)
+            box.setAttribute('aria-label', control.accessibleName);
+        this.#textBoxes.set(control.id, box);
+        return box;
+    }
+
+    // Every call into the core ends with the page showing the range's state.
+    #call(action) {
+        action();
+        this.#updateState();
+    }
+
+    #updateState() {
+        this.#box.dataset.clock = this.#clock?.running ? 'running' : 'stopped';
+        this.#field?.element.setAttribute('data-active-shot', String(this.#range.activeShot()));
+    }
+
+    #center() {
+        const view = this.#document.documentElement;
+        const ratio = window.devicePixelRatio || 1;
+        const place = (room, size) => Math.max(0, Math.round(((room - size) / 2) * ratio) / ratio);
+        this.#box.style.left = `${place(view.clientWidth, this.#box.offsetWidth)}px`;
+        this.#box.style.top = `${place(view.clientHeight, this.#box.offsetHeight)}px`;
+    }
+}
+
+function elementId(control) {
+    return control.index < 0 ? control.name : `${control.name}-${control.index}`;
+}

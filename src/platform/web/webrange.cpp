@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "webrange.h"
+
+#include "platform/timer.h"
+
+#include <emscripten/bind.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+
+using emscripten::val;
+using platform::Control;
+using platform::ControlKind;
+
+namespace {
+
+const char *kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::PictureBox:
+        return "PictureBox";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::CommandButton:
+        return "CommandButton";
+    case ControlKind::Timer:
+        return "Timer";
+    }
+    return "";
+}
+
+val color(const std::optional<platform::Rgb> &rgb)
+{
+    if (!rgb)
+        return val::null();
+    val object = val::object();
+    object.set("red", rgb->red);
+    object.set("green", rgb->green);
+    object.set("blue", rgb->blue);
+    return object;
+}
+
+val rect(const platform::TwipsRect &twips)
+{
+    val object = val::object();
+    object.set("left", twips.left);
+    object.set("top", twips.top);
+    object.set("width", twips.width);
+    object.set("height", twips.height);
+    return object;
+}
+
+val describe(int id, const Control &control)
+{
+    const platform::ControlProperties &properties = control.properties();
+    val object = val::object();
+    object.set("id", id);
+    object.set("kind", kindName(properties.kind));
+    object.set("name", properties.name);
+    object.set("index", properties.index);
+    object.set("container", properties.container);
+    // Where the control stands now: the shots have left their design height.
+    object.set("rect", rect(control.rect()));
+    object.set("backColor", color(properties.backColor));
+    object.set("text", control.text());
+    object.set("tabIndex", properties.tabIndex);
+    object.set("centered", properties.alignment == platform::Alignment::Center);
+    object.set("visible", properties.visible);
+    object.set("enabled", control.enabled());
+    object.set("clickable", properties.clickable);
+    object.set("multiLine", properties.multiLine);
+    object.set("readOnly", properties.readOnly);
+    object.set("verticalScrollBar", properties.verticalScrollBar);
+    object.set("interval", properties.interval);
+    object.set("accessibleName", properties.accessibleName);
+    object.set("labelForName", properties.labelFor.name);
+    object.set("labelForIndex", properties.labelFor.index);
+    return object;
+}
+
+} // namespace
+
+WebRange::WebRange(val listener)
+    : m_listener(std::move(listener))
+{
+    m_form.Form_Load();
+    const auto &controls = m_form.form().controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        listen(int(i), *controls[i]);
+    m_connections.push_back(m_form.announced.connect(
+        [this](const std::string &message) { m_listener.call<void>("announce", message); }));
+}
+
+void WebRange::listen(int id, Control &control)
+{
+    m_connections.push_back(
+        control.moved.connect([this, id, &control](const platform::TwipsRect &) {
+            m_listener.call<void>("moved", id, control.left(), control.top());
+        }));
+    m_connections.push_back(control.enabledChanged.connect(
+        [this, id](bool enabled) { m_listener.call<void>("enabledChanged", id, enabled); }));
+    m_connections.push_back(control.textChanged.connect(
+        [this, id](const std::string &text) { m_listener.call<void>("textChanged", id, text); }));
+}
+
+val WebRange::form() const
+{
+    const platform::FormProperties &properties = m_form.form().properties();
+    val object = val::object();
+    object.set("caption", properties.caption);
+    object.set("clientWidth", properties.clientWidth);
+    object.set("clientHeight", properties.clientHeight);
+    object.set("backColor", color(properties.backColor));
+    val families = val::array();
+    for (const std::string &family : properties.fontFamilies)
+        families.call<void>("push", family);
+    object.set("fontFamilies", families);
+    object.set("fontPointSize", properties.fontPointSize);
+    object.set("twipsPerPixel", platform::TwipsPerPixel);
+    object.set("fieldBorder", platform::PictureBox::BorderTwips);
+    return object;
+}
+
+val WebRange::controls() const
+{
+    val list = val::array();
+    const auto &controls = m_form.form().controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        list.call<void>("push", describe(int(i), *controls[i]));
+    return list;
+}
+
+void WebRange::click(int id)
+{
+    const auto &controls = m_form.form().controls();
+    if (id < 0 || std::size_t(id) >= controls.size())
+        return;
+    Control &control = *controls[std::size_t(id)];
+    // Captions, the field and the target carry no Click of their own.
+    if (control.kind() == ControlKind::CommandButton || control.properties().clickable)
+        control.click();
+}
+
+void WebRange::tick()
+{
+    m_form.controls().Timer1.deliverTick();
+}
+
+int WebRange::activeShot() const
+{
+    return m_form.range().state().ActiveShot;
+}
+
+EMSCRIPTEN_BINDINGS(clayrange)
+{
+    emscripten::class_<WebRange>("WebRange")
+        .constructor<val>()
+        .function("form", &WebRange::form)
+        .function("controls", &WebRange::controls)
+        .function("click", &WebRange::click)
+        .function("tick", &WebRange::tick)
+        .function("activeShot", &WebRange::activeShot);
+}

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/rangeform.h"
+
+#include <emscripten/val.h>
+
+#include <vector>
+
+// The window's core as the page sees it: the description to build the page
+// from, and every change of a control passed on to a JavaScript listener.
+// Controls are named by their place in the description.
+class WebRange
+{
+public:
+    // The listener has moved(id, left, top), enabledChanged(id, enabled),
+    // textChanged(id, text) and announce(message); the window has loaded
+    // before it hears anything.
+    explicit WebRange(emscripten::val listener);
+    WebRange(const WebRange &) = delete;
+    WebRange &operator=(const WebRange &) = delete;
+
+    emscripten::val form() const;
+    emscripten::val controls() const;
+
+    // A click on the control: it reacts only if it is enabled and clickable.
+    void click(int id);
+    void tick();
+    int activeShot() const;
+
+private:
+    void listen(int id, platform::Control &control);
+
+    RangeForm m_form;
+    emscripten::val m_listener;
+    std::vector<platform::Connection> m_connections;
+};

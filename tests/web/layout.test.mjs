@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+import {expect, test} from '@playwright/test';
+
+import {decodePng} from './png.mjs';
+import {pageUrl, RangePage} from './rangepage.mjs';
+
+// Where everything stands and what colour it is, read from the page and from
+// its screenshots, at the window's own scale and at twice that.
+
+const Caption = 'www.clayrange.example Физическо възпитание - спортна стрелба';
+
+test('the page is the window: caption, size, font, centred in the browser', async ({browser}) => {
+    const page = await browser.newPage({viewport: {width: 1024, height: 768}});
+    const requests = [];
+    page.on('request', (request) => requests.push(request.url()));
+    const range = await RangePage.open(page);
+    // One file, and nothing fetched besides it.
+    expect(requests).toEqual([pageUrl]);
+    await expect(page).toHaveTitle(Caption);
+    const box = await page.locator('.client').boundingBox();
+    expect(box).toEqual({x: 287, y: 172, width: 451, height: 424});
+    const font =
+        await page.locator('.client').evaluate((element) => getComputedStyle(element).font);
+    expect(font).toBe('16px "Times New Roman", Tinos, "Liberation Serif", serif');
+    range.expectNoErrors();
+    await page.close();
+});
+
+test('every control stands at its twips position over 15', async ({page}) => {
+    const range = await RangePage.open(page);
+    const rectOf = async (locator) => {
+        const box = await locator.boundingBox();
+        return [box.x, box.y, box.width, box.height];
+    };
+    const text = (words) => page.getByText(words, {exact: true});
+    const expected = [
+        [text('Физическо възпитание - спортна стрелба'), [72, 0, 305, 25]],
+        [range.field, [40, 40, 361, 185]],
+        [range.target, [42, 50, 9, 41]],
+        [range.shot(0), [162, 218, 9, 9]],
+        [range.shot(5), [282, 218, 9, 9]],
+        [range.shot(6), [298, 218, 9, 9]],
+        [range.shot(11), [378, 218, 9, 9]],
+        [range.launchButton, [8, 232, 73, 25]],
+        [text('Опити:'), [96, 232, 57, 25]],
+        [range.attempts, [152, 232, 49, 27]],
+        [text('Попадения:'), [216, 232, 89, 25]],
+        [range.hits, [304, 232, 49, 27]],
+        [range.clearButton, [368, 232, 73, 25]],
+        [range.panel, [8, 264, 433, 153]],
+    ];
+    for (const [locator, rect] of expected)
+        expect(await rectOf(locator), String(locator)).toEqual(rect);
+    // The saying panel is in the window's description, but never shown.
+    await expect(page.getByText(/Неприятното/)).toHaveCount(0);
+    range.expectNoErrors();
+});
+
+// [x, y, colour] in CSS pixels of the client box.
+const Colours = [
+    [2, 30, '#c0c0ff', 'window'],
+    [74, 22, '#ffc080', 'title caption'],
+    [40, 100, '#808080', 'field bevel, outer left'],
+    [41, 100, '#404040', 'field bevel, inner left'],
+    [400, 100, '#ffffff', 'field bevel, outer right'],
+    [399, 100, '#c0c0c0', 'field bevel, inner right'],
+    [100, 224, '#ffffff', 'field bevel, outer bottom'],
+    [400, 40, '#ffffff', 'field bevel, top right corner'],
+    [200, 100, '#00ff00', 'field'],
+    [46, 70, '#8080ff', 'target'],
+    [166, 222, '#c04000', 'resting shot, last visible row'],
+    [166, 223, '#c0c0c0', 'resting shot, hidden below the inner area'],
+    [8, 240, '#ffffff', 'launch button bevel, outer left'],
+    [9, 240, '#c0c0c0', 'launch button bevel, inner left'],
+    [80, 240, '#000000', 'launch button bevel, outer right'],
+    [79, 240, '#808080', 'launch button bevel, inner right'],
+    [12, 236, '#00ff00', 'launch button face'],
+    [372, 236, '#ff0000', 'clear button face'],
+    [98, 254, '#ffc080', 'attempts caption'],
+    [152, 245, '#8989b6', 'attempts box over the caption\'s right edge'],
+    [160, 250, '#ffffff', 'attempts box'],
+    [8, 300, '#9494c5', 'panel frame'],
+    [10, 300, '#ffffff', 'panel'],
+];
+
+for (const scale of [1, 2]) {
+    test(`colours and stacking at device scale ${scale}`, async ({browser}) => {
+        const page = await browser.newPage({deviceScaleFactor: scale});
+        const range = await RangePage.open(page);
+        let shot = decodePng(await page.screenshot());
+        expect([shot.width, shot.height]).toEqual([451 * scale, 424 * scale]);
+        for (const [x, y, colour, what] of Colours) {
+            for (const [dx, dy] of [[0, 0], [scale - 1, scale - 1]])
+                expect(shot.at(x * scale + dx, y * scale + dy), what).toBe(colour);
+        }
+
+        // Two thirds of a pixel per tick: the target's left edge lands on the
+        // nearest device pixel, a whole pixel at scale 1, a half at scale 2.
+        await range.launch();
+        await range.tick();
+        shot = decodePng(await page.screenshot());
+        const edge = 42 * scale + 1;
+        expect(shot.at(edge - 1, 70 * scale)).toBe('#00ff00');
+        expect(shot.at(edge, 70 * scale)).toBe('#8080ff');
+        expect(shot.at(edge + 9 * scale - 1, 70 * scale)).toBe('#8080ff');
+        expect(shot.at(edge + 9 * scale, 70 * scale)).toBe('#00ff00');
+        range.expectNoErrors();
+        await page.close();
+    });
+}

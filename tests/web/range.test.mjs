@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+import {expect, test} from '@playwright/test';
+
+import {CrossingTicks, Interval, pixels, RangePage} from './rangepage.mjs';
+
+// The range through the page: clicks, counters, the clock and the hit test,
+// each at its exact tick.
+
+let range;
+test.beforeEach(async ({page}) => { range = await RangePage.open(page); });
+test.afterEach(() => range.expectNoErrors());
+
+const commandCases = [
+    {steps: 'launch launch', attempts: '1', clock: 'running'},
+    {steps: 'launch tick clear', attempts: '0', clock: 'stopped'},
+    {steps: 'launch cross launch', attempts: '2', clock: 'running'},
+];
+for (const {steps, attempts, clock} of commandCases) {
+    test(`commands: ${steps}`, async () => {
+        const run = {
+            launch: () => range.launch(),
+            clear: () => range.clear(),
+            tick: () => range.tick(5),
+            cross: () => range.tick(CrossingTicks),
+        };
+        for (const step of steps.split(' '))
+            await run[step]();
+        expect(await range.state()).toMatchObject({attempts, hits: '0', clock, target: {x: 0}});
+    });
+}
+
+test('the first tick comes one interval after the launch, the last 529 ticks on', async () => {
+    await range.launch();
+    await range.page.clock.runFor(Interval - 1);
+    expect((await range.state()).target.x).toBe(0);
+    await range.page.clock.runFor(1);
+    expect((await range.state()).target.x).toBe(pixels(10));
+    await range.tick(CrossingTicks - 2);
+    expect(await range.state()).toMatchObject({target: {x: pixels(5280)}, clock: 'running'});
+    await range.tick();
+    expect(await range.state()).toMatchObject({target: {x: 0}, clock: 'stopped', attempts: '1'});
+});
+
+test('ticks that fall due while timers are late all arrive, in order', async () => {
+    await range.launch();
+    await range.fire(0);
+    // As in a hidden tab: the timer wakes a second late.
+    await range.page.clock.fastForward(1000);
+    const late = await range.state();
+    expect([late.target.x, late.shots[0].y]).toEqual([pixels(60), pixels(2640 - 6 * 20)]);
+    // A whole crossing in one late wake-up still ends it on time.
+    await range.page.clock.fastForward((CrossingTicks - 6) * Interval);
+    expect(await range.state()).toMatchObject({target: {x: 0}, clock: 'stopped'});
+});
+
+test('an idle page schedules no timer and no frame', async ({page}) => {
+    await page.evaluate(() => {
+        window.scheduled = 0;
+        for (const name of ['setTimeout', 'setInterval', 'requestAnimationFrame']) {
+            const original = window[name].bind(window);
+            window[name] = (...args) => (++window.scheduled, original(...args));
+        }
+    });
+    const scheduledOver = async (ms) => {
+        const before = await page.evaluate(() => window.scheduled);
+        await page.clock.runFor(ms);
+        return (await page.evaluate(() => window.scheduled)) - before;
+    };
+    expect(await scheduledOver(5000)).toBe(0);
+    await range.launch();
+    expect(await scheduledOver(450)).toBe(3);
+    await range.clear();
+    expect(await scheduledOver(5000)).toBe(0);
+    await range.launch();
+    await range.tick(CrossingTicks);
+    expect(await scheduledOver(5000)).toBe(0);
+});
+
+// From the core's table: shot 0 overlaps the target across on ticks 167..193
+// of a crossing, shot 11 on 491..517; a flight from rest overlaps it from its
+// 96th tick until it drops back after the 125th.
+const hitCases = [
+    {shot: 0, fireAfter: 60, hitTick: 167},
+    {shot: 0, fireAfter: 80, hitTick: 176},
+    {shot: 0, fireAfter: 100, hitTick: 0},
+    {shot: 11, fireAfter: 400, hitTick: 496},
+];
+for (const {shot, fireAfter, hitTick} of hitCases) {
+    test(`shot ${shot} fired after tick ${fireAfter} hits on tick ${hitTick || 'none'}`,
+         async () => {
+             await range.launch();
+             await range.tick(fireAfter);
+             await range.fire(shot);
+             if (hitTick) {
+                 await range.tick(hitTick - 1 - fireAfter);
+                 await range.expectCounters('1', '0');
+                 await range.tick();
+                 await range.expectCounters('1', '1');
+             }
+             await range.tick(CrossingTicks - Math.max(hitTick, fireAfter));
+             expect(await range.state())
+                 .toMatchObject({clock: 'stopped', hits: hitTick ? '1' : '0'});
+         });
+}
+
+test('choosing the flying shot again changes nothing, and it stays on top', async ({page}) => {
+    await range.launch();
+    await range.tick(80);
+    await range.fire(0);
+    await range.tick(96);
+    const top = (await range.state()).shots[0].y;
+    for (let n = 1; n <= 5; ++n) {
+        await range.fire(0);
+        await range.tick();
+        const state = await range.state();
+        expect([state.shots[0].y, state.activeShot, state.hits]).toEqual([
+            top - pixels(20 * n), 0, '1'
+        ]);
+    }
+    // Shot and target overlap here: the shot is drawn over the target.
+    const box = await range.shot(0).boundingBox();
+    expect((await range.state({x: box.x + 4, y: box.y + 4})).at.shot).toBe(0);
+});
+
+test('the real clock is wired up', async ({browser}) => {
+    const page = await browser.newPage();
+    const real = await RangePage.open(page, {realClock: true});
+    await real.launch();
+    const launched = Date.now();
+    await expect.poll(async () => (await real.state()).target.x, {timeout: 5000})
+        .toBeGreaterThan(0);
+    // Ticks come late, never early.
+    expect(Date.now() - launched).toBeGreaterThanOrEqual(Interval - 20);
+    await real.clear();
+    real.expectNoErrors();
+    await page.close();
+});
