@@ -38,7 +38,8 @@ export class FormView {
         box.style.width = `${this.#pixels(form.clientWidth)}px`;
         box.style.height = `${this.#pixels(form.clientHeight)}px`;
         box.style.backgroundColor = cssColor(form.backColor);
-        box.style.fontFamily = [...form.fontFamilies.map((family) => `"${family}"`), 'serif'].join(', ');
+        box.style.fontFamily =
+            [...form.fontFamilies.map((family) => `"${family}"`), 'serif'].join(', ');
         box.style.fontSize = `${(form.fontPointSize * 96) / 72}px`;
         this.#box = box;
 
