@@ -73,7 +73,12 @@ void TestAccessibility::everyVisibleElementHasANameAndRole()
     QCOMPARE(panel->role(), QAccessible::EditableText);
     QVERIFY(panel->state().readOnly);
     QVERIFY(panel->textInterface()->text(0, 40).startsWith(u"При ловната стрелба"));
-    QVERIFY(of(m_range->widget("Text1", 1))->state().invisible);
+    // The saying panel is never shown, so nothing of it reaches a screen reader.
+    QAccessibleInterface *window = of(&m_range->window);
+    for (int i = 0; i < window->childCount(); ++i) {
+        const QAccessibleTextInterface *text = window->child(i)->textInterface();
+        QVERIFY(!text || !text->text(0, text->characterCount()).startsWith(u"Неприятното"));
+    }
 
     QAccessibleInterface *field = of(m_range->field());
     QCOMPARE(field->text(QAccessible::Name), u"Стрелбище");

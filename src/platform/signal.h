@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
@@ -73,7 +73,7 @@ public:
     [[nodiscard]] Connection connect(std::function<void(Args...)> call)
     {
         const std::uint64_t id = m_list->nextId++;
-        m_list->entries.push_back(std::make_shared<Slot>(Slot{id, std::move(call)}));
+        m_list->entries.push_back(Slot{id, std::move(call)});
         return Connection(m_list, id);
     }
 
@@ -83,12 +83,14 @@ public:
         // does not pull the list from under the loop.
         const std::shared_ptr<SlotList> list = m_list;
         ++list->notifying;
-        // By index and by a held pointer: a slot that connects another may
-        // move the vector, and one that disconnects only marks its entry.
-        for (std::size_t i = 0; i < list->entries.size(); ++i) {
-            const std::shared_ptr<Slot> slot = list->entries[i];
-            if (slot->live)
-                slot->call(args...);
+        // A slot connected now hears the next notification; one disconnected
+        // now is only marked. Appending to a deque moves no entry, so the
+        // running one stays where it is.
+        const std::size_t count = list->entries.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            Slot &slot = list->entries[i];
+            if (slot.live)
+                slot.call(args...);
         }
         if (--list->notifying == 0)
             list->prune();
@@ -106,21 +108,26 @@ private:
     struct SlotList : detail::SlotListBase {
         void disconnect(std::uint64_t id) override
         {
-            for (const std::shared_ptr<Slot> &slot : entries) {
-                if (slot->id == id)
-                    slot->live = false;
+            for (Slot &slot : entries) {
+                if (slot.id == id) {
+                    slot.live = false;
+                    dead = true;
+                }
             }
             if (notifying == 0)
                 prune();
         }
         void prune()
         {
-            std::erase_if(entries, [](const std::shared_ptr<Slot> &slot) { return !slot->live; });
+            if (dead)
+                std::erase_if(entries, [](const Slot &slot) { return !slot.live; });
+            dead = false;
         }
 
-        std::vector<std::shared_ptr<Slot>> entries;
+        std::deque<Slot> entries;
         std::uint64_t nextId = 1;
         int notifying = 0;
+        bool dead = false;
     };
 
     std::shared_ptr<SlotList> m_list = std::make_shared<SlotList>();

@@ -144,11 +144,13 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
     setFixedSize(widgetRect({0, 0, properties.clientWidth, properties.clientHeight}).size());
 
     for (Control *control : form.controls()) {
-        if (!control->properties().container.empty() || control->kind() == ControlKind::Timer)
+        // A control that is never shown, such as the saying panel, needs no
+        // widget: nothing ever makes it visible.
+        if (!control->properties().container.empty() || control->kind() == ControlKind::Timer
+            || !control->properties().visible)
             continue;
         QWidget *widget = createWidget(*control);
         widget->setGeometry(widgetRect(control->rect()));
-        widget->setVisible(control->properties().visible);
         if (!control->properties().accessibleName.empty())
             widget->setAccessibleName(toQString(control->properties().accessibleName));
         // Captions lie behind the boxes, buttons and field that overlap them.
@@ -224,7 +226,7 @@ void FormWindow::setUpTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> stops;
     for (const auto &[control, widget] : m_widgets) {
-        const bool stop = control->properties().visible && control->kind() != ControlKind::Label;
+        const bool stop = control->kind() != ControlKind::Label;
         if (!stop) {
             widget->setFocusPolicy(Qt::NoFocus);
             continue;
