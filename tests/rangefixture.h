@@ -30,6 +30,16 @@ struct RangeFixture {
             controls().Timer1.deliverTick();
     }
 
+    // A launch, and shot 0 fired after tick 80: it meets the target and scores
+    // on tick 176 of the crossing, the 96th of its flight, where this stops.
+    void launchAndHit()
+    {
+        launch();
+        tick(80);
+        fire(0);
+        tick(96);
+    }
+
     // The shots that would answer a click, as a bit set: bit i for shot i.
     unsigned enabledShots() const
     {

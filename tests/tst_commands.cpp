@@ -51,10 +51,8 @@ void TestCommands::launchAfterClearCountsFromZero()
 void TestCommands::clearDuringFlightReturnsEverythingToRest()
 {
     RangeFixture range;
-    range.launch();
-    range.tick(80);
-    range.fire(0);
-    range.tick(100);
+    range.launchAndHit();
+    range.tick(4);
     QCOMPARE(range.hitsText(), u"1");
 
     range.clear();

@@ -99,10 +99,7 @@ void TestHit::hitComesOnTheFirstOverlappingTick()
 void TestHit::successiveShotsOfOneCrossingEachScore()
 {
     RangeFixture range;
-    range.launch();
-    range.tick(80);
-    range.fire(0);
-    range.tick(96);
+    range.launchAndHit();
     QCOMPARE(range.hitsText(), u"1");
     // The first flight ends 126 ticks after its shot was fired, scored or not.
     range.tick(30);
@@ -124,10 +121,7 @@ void TestHit::successiveShotsOfOneCrossingEachScore()
 void TestHit::choosingTheFlyingShotAgainCannotScoreTwice()
 {
     RangeFixture range;
-    range.launch();
-    range.tick(80);
-    range.fire(0);
-    range.tick(96);
+    range.launchAndHit();
     QCOMPARE(range.hitsText(), u"1");
     const float top = range.shot(0).top();
 

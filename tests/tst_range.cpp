@@ -47,10 +47,8 @@ void TestRange::startsIdleWithShotsAtRest()
 void TestRange::resetDuringFlightStopsEverythingButKeepsCounters()
 {
     RangeFixture range;
-    range.launch();
-    range.tick(80);
-    range.fire(0);
-    range.tick(100);
+    range.launchAndHit();
+    range.tick(4);
     QCOMPARE(range.hitsText(), u"1");
     QVERIFY(range.shot(0).top() < RangeFixture::RestTop);
 
