@@ -47,6 +47,7 @@ export class FieldView {
             this.#inner.append(element);
             const entry = {element, rect: {...child.rect}};
             this.#children.set(child.id, entry);
+            this.#size(entry);
             this.#place(entry);
             if (child.clickable)
                 this.setEnabled(child.id, child.enabled);
@@ -72,8 +73,16 @@ export class FieldView {
     // The device pixel ratio changed: zoom, or a move to another screen.
     regrid(grid) {
         this.#grid = grid;
-        for (const entry of this.#children.values())
+        for (const entry of this.#children.values()) {
+            this.#size(entry);
             this.#place(entry);
+        }
+    }
+
+    // Sizes never change; only a new pixel grid resizes the children.
+    #size({element, rect}) {
+        element.style.width = `${this.#grid.toSnapped(rect.width)}px`;
+        element.style.height = `${this.#grid.toSnapped(rect.height)}px`;
     }
 
     #place({element, rect}) {
@@ -82,8 +91,6 @@ export class FieldView {
         // corner, itself on the grid, does not change.
         const x = grid.snap(this.#origin.x + grid.toPixels(rect.left)) - this.#origin.x;
         const y = grid.snap(this.#origin.y + grid.toPixels(rect.top)) - this.#origin.y;
-        element.style.width = `${grid.toSnapped(rect.width)}px`;
-        element.style.height = `${grid.toSnapped(rect.height)}px`;
         element.style.transform = `translate(${x}px, ${y}px)`;
     }
 }

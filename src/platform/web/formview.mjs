@@ -222,9 +222,14 @@ export class FormView {
         this.#updateState();
     }
 
+    // Written only when it changes: nearly every tick leaves both as they were.
     #updateState() {
-        this.#box.dataset.clock = this.#clock?.running ? 'running' : 'stopped';
-        this.#field?.element.setAttribute('data-active-shot', String(this.#range.activeShot()));
+        const clock = this.#clock?.running ? 'running' : 'stopped';
+        if (this.#box.dataset.clock !== clock)
+            this.#box.dataset.clock = clock;
+        const shot = String(this.#range.activeShot());
+        if (this.#field && this.#field.element.dataset.activeShot !== shot)
+            this.#field.element.dataset.activeShot = shot;
     }
 
     #center() {
