@@ -71,9 +71,11 @@ for (const [run, seed] of seeds.entries()) {
                     model.crossing &&= model.ticks < CrossingTicks;
                 } else {
                     const area = next() < 0.5 ? areas[0] : areas[Math.floor(next() * areas.length)];
+                    // Whole pixels: at a fraction just inside an edge, the page's
+                    // elementFromPoint and Chromium's dispatched click can disagree.
                     const point = {
-                        x: area.x + next() * area.width,
-                        y: area.y + next() * area.height
+                        x: Math.floor(area.x + next() * area.width),
+                        y: Math.floor(area.y + next() * area.height)
                     };
                     const {at, activeShot, shots} = await range.state(point);
                     await page.mouse.click(point.x, point.y);
