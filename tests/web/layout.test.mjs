@@ -28,6 +28,31 @@ test('the page is the window: caption, size, font, centred in the browser', asyn
     await page.close();
 });
 
+// Centred on whole pixels; a viewport too small for the box gets scroll bars,
+// which leave no room to centre in, even across the box's wider side.
+const centrings = [
+    {name: 'centred in 800 x 600', viewport: [800, 600], at: {x: 175, y: 88}},
+    {name: 'at the corner of 460 x 400', viewport: [460, 400], at: {x: 0, y: 0}},
+    {
+        name: 'at the corner after a resize to 460 x 400',
+        viewport: [1024, 768],
+        resized: [460, 400],
+        at: {x: 0, y: 0}
+    },
+];
+for (const {name, viewport, resized, at} of centrings) {
+    test(`the page stands ${name}`, async ({browser}) => {
+        const size = ([width, height]) => ({width, height});
+        const page = await browser.newPage({viewport: size(viewport)});
+        await RangePage.open(page);
+        if (resized)
+            await page.setViewportSize(size(resized));
+        const {x, y} = await page.locator('.client').boundingBox();
+        expect({x, y}).toEqual(at);
+        await page.close();
+    });
+}
+
 test('every control stands at its twips position over 15', async ({page}) => {
     const range = await RangePage.open(page);
     const rectOf = async (locator) => {

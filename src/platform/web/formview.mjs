@@ -17,6 +17,7 @@ export class FormView {
     #timerId = -1;
     #announcer;
     #twipsPerPixel = 15;
+    #size = {width: 0, height: 0};
     #textBoxes = new Map();
 
     constructor(document) {
@@ -30,6 +31,7 @@ export class FormView {
         const form = range.form();
         const controls = range.controls();
         this.#twipsPerPixel = form.twipsPerPixel;
+        this.#size = {width: form.clientWidth, height: form.clientHeight};
         const document = this.#document;
         document.title = form.caption;
 
@@ -122,7 +124,7 @@ export class FormView {
         element.style.height = `${this.#pixels(rect.height)}px`;
     }
 
-    // Control id → the caption that names it.
+    // Control id to the caption that names it.
     #captionsFor(controls) {
         const captions = new Map();
         for (const label of controls) {
@@ -232,12 +234,22 @@ export class FormView {
             this.#field.element.dataset.activeShot = shot;
     }
 
+    // From the viewport's and the box's known sizes, so that building the page
+    // forces no layout of its own. Only a viewport too small for the box may
+    // have scroll bars, which narrow the room: that case asks the layout.
     #center() {
-        const view = this.#document.documentElement;
         const ratio = window.devicePixelRatio || 1;
-        const place = (room, size) => Math.max(0, Math.round(((room - size) / 2) * ratio) / ratio);
-        this.#box.style.left = `${place(view.clientWidth, this.#box.offsetWidth)}px`;
-        this.#box.style.top = `${place(view.clientHeight, this.#box.offsetHeight)}px`;
+        const width = this.#pixels(this.#size.width);
+        const height = this.#pixels(this.#size.height);
+        let room = {width: window.innerWidth, height: window.innerHeight};
+        if (room.width < width || room.height < height) {
+            const view = this.#document.documentElement;
+            room = {width: view.clientWidth, height: view.clientHeight};
+        }
+        const place = (space, size) =>
+            Math.max(0, Math.round(((space - size) / 2) * ratio) / ratio);
+        this.#box.style.left = `${place(room.width, width)}px`;
+        this.#box.style.top = `${place(room.height, height)}px`;
     }
 }
 
