@@ -58,6 +58,12 @@ Control *Form::find(std::string_view name, int index) const
     return nullptr;
 }
 
+Control *Form::namedBy(const Control &caption) const
+{
+    const ControlName &target = caption.properties().labelFor;
+    return target.name.empty() ? nullptr : find(target.name, target.index);
+}
+
 void Form::missing(std::string_view name, int index)
 {
     if (index < 0)

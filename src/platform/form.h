@@ -35,6 +35,9 @@ public:
     const std::vector<Control *> &controls() const { return m_order; }
 
     Control *find(std::string_view name, int index = -1) const;
+    // The control a caption names, such as the attempts box for "Опити:";
+    // none for a caption that names nothing or any other control.
+    Control *namedBy(const Control &caption) const;
 
     // For controls the program cannot do without: a description that lacks one
     // is a build fault, caught by the tests, never a state the program runs in.

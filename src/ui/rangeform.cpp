@@ -28,8 +28,7 @@ RangeControls findRangeControls(const platform::Form &form)
 std::string captionOf(const platform::Form &form, const platform::Control &box)
 {
     for (const platform::Control *control : form.controls()) {
-        const platform::ControlName &named = control->properties().labelFor;
-        if (named.name == box.name() && named.index == box.index())
+        if (form.namedBy(*control) == &box)
             return control->text();
     }
     return box.name();

@@ -185,10 +185,8 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event)
 void FormWindow::linkCaptions()
 {
     for (const auto &[control, widget] : m_widgets) {
-        const ControlName &target = control->properties().labelFor;
         auto *label = qobject_cast<QLabel *>(widget);
-        const Control *named =
-            target.name.empty() ? nullptr : m_form.find(target.name, target.index);
+        const Control *named = m_form.namedBy(*control);
         if (label && named)
             label->setBuddy(widgetFor(*named));
     }

@@ -126,17 +126,8 @@ export class FormView {
 
     // Control id to the caption that names it.
     #captionsFor(controls) {
-        const captions = new Map();
-        for (const label of controls) {
-            if (!label.labelForName)
-                continue;
-            const named = controls.find(
-                (c) => c.name === label.labelForName && c.index === label.labelForIndex,
-            );
-            if (named)
-                captions.set(named.id, label);
-        }
-        return captions;
+        return new Map(
+            controls.filter((label) => label.names >= 0).map((label) => [label.names, label]));
     }
 
     #create(control, controls, captions, form) {

@@ -6,6 +6,7 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -55,7 +56,8 @@ val rect(const platform::TwipsRect &twips)
     return object;
 }
 
-val describe(int id, const Control &control)
+// names: the id of the control this one names as its caption, or -1.
+val describe(int id, const Control &control, int names)
 {
     const platform::ControlProperties &properties = control.properties();
     val object = val::object();
@@ -78,8 +80,7 @@ val describe(int id, const Control &control)
     object.set("verticalScrollBar", properties.verticalScrollBar);
     object.set("interval", properties.interval);
     object.set("accessibleName", properties.accessibleName);
-    object.set("labelForName", properties.labelFor.name);
-    object.set("labelForIndex", properties.labelFor.index);
+    object.set("names", names);
     return object;
 }
 
@@ -130,8 +131,14 @@ val WebRange::controls() const
 {
     val list = val::array();
     const auto &controls = m_form.form().controls();
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        list.call<void>("push", describe(int(i), *controls[i]));
+    const auto idOf = [&controls](const Control *control) {
+        const auto found = std::find(controls.begin(), controls.end(), control);
+        return found != controls.end() ? int(found - controls.begin()) : -1;
+    };
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control &control = *controls[i];
+        list.call<void>("push", describe(int(i), control, idOf(m_form.form().namedBy(control))));
+    }
     return list;
 }
 
