@@ -6,9 +6,15 @@
 
 #include "platform/form.h"
 
+#include <cstdio>
+
+// As the program's entry reports it.
 int main()
-{
+try {
     const platform::Form form({}, {});
     form.require<platform::Control>("Label3", 12);
     return 0;
+} catch (const platform::MissingControl &error) {
+    std::fprintf(stderr, "clayrange: %s\n", error.what());
+    return 1;
 }

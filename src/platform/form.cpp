@@ -6,8 +6,7 @@
 #include "picturebox.h"
 #include "timer.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 
 namespace platform {
 
@@ -58,6 +57,20 @@ Control *Form::find(std::string_view name, int index) const
     return nullptr;
 }
 
+std::vector<Control *> Form::tabStops() const
+{
+    std::vector<Control *> stops;
+    for (Control *control : m_order) {
+        const ControlProperties &properties = control->properties();
+        if (properties.kind != ControlKind::Label && properties.kind != ControlKind::Timer
+            && properties.visible && properties.tabIndex >= 0)
+            stops.push_back(control);
+    }
+    std::ranges::stable_sort(stops, {},
+                             [](const Control *control) { return control->properties().tabIndex; });
+    return stops;
+}
+
 Control *Form::namedBy(const Control &caption) const
 {
     const ControlName &target = caption.properties().labelFor;
@@ -66,13 +79,10 @@ Control *Form::namedBy(const Control &caption) const
 
 void Form::missing(std::string_view name, int index)
 {
-    if (index < 0)
-        std::fprintf(stderr, "clayrange: the window has no control %.*s\n", int(name.size()),
-                     name.data());
-    else
-        std::fprintf(stderr, "clayrange: the window has no control %.*s(%d)\n", int(name.size()),
-                     name.data(), index);
-    std::abort();
+    std::string control(name);
+    if (index >= 0)
+        control += "(" + std::to_string(index) + ")";
+    throw MissingControl("the window has no control " + control);
 }
 
 } // namespace platform

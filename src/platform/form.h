@@ -7,11 +7,20 @@
 
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+// A description that lacks a control the program needs: a build fault, which
+// each front end reports in its own way before it stops.
+class MissingControl : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
 
 struct FormProperties {
     std::string caption;
@@ -35,6 +44,9 @@ public:
     const std::vector<Control *> &controls() const { return m_order; }
 
     Control *find(std::string_view name, int index = -1) const;
+    // The controls that take the keyboard focus, in the order Tab moves through
+    // them. Captions, hidden controls and the timer never take it.
+    std::vector<Control *> tabStops() const;
     // The control a caption names, such as the attempts box for "Опити:";
     // none for a caption that names nothing or any other control.
     Control *namedBy(const Control &caption) const;

@@ -10,6 +10,7 @@
 #include "flatbutton.h"
 #include "pixelmapping.h"
 #include "platform/picturebox.h"
+#include "platform/placement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,8 +20,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QWindow>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -222,29 +221,31 @@ QWidget *FormWindow::widgetFor(const Control &control) const
 
 void FormWindow::setUpTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> stops;
     for (const auto &[control, widget] : m_widgets) {
-        const bool stop = control->kind() != ControlKind::Label;
-        if (!stop) {
+        if (control->kind() == ControlKind::Label)
             widget->setFocusPolicy(Qt::NoFocus);
+    }
+    QWidget *previous = nullptr;
+    for (const Control *control : m_form.tabStops()) {
+        QWidget *widget = widgetFor(*control);
+        if (!widget)
             continue;
-        }
         if (widget->focusPolicy() == Qt::NoFocus)
             widget->setFocusPolicy(Qt::StrongFocus);
-        stops.emplace_back(control->properties().tabIndex, widget);
+        if (previous)
+            setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
     }
-    std::ranges::sort(stops);
-    for (std::size_t i = 1; i < stops.size(); ++i)
-        setTabOrder(stops[i - 1].second, stops[i].second);
-    if (!stops.empty())
-        stops.front().second->setFocus();
 }
 
 QPoint FormWindow::centredFramePosition(const QRect &available, QSize client, QMargins frame)
 {
-    QRect outer = QRect(QPoint(), client).marginsAdded(frame);
-    outer.moveCenter(available.center());
-    return outer.topLeft();
+    const PixelPoint position = platform::centredFramePosition(
+        {available.x(), available.y(), available.width(), available.height()}, client.width(),
+        client.height(), {frame.left(), frame.top(), frame.right(), frame.bottom()});
+    return {position.x, position.y};
 }
 
 void FormWindow::centreOnScreen()

@@ -4,7 +4,8 @@
 #include "platform/qt/formwindow.h"
 #include "platform/qt/startupcheck.h"
 #include "platform/qt/timerclock.h"
-#include "rangeform.h"
+#include "ui/commandline.h"
+#include "ui/rangeform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,41 +16,24 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-constexpr char Usage[] =
-    "Употреба: clayrange [--help | --version]\n"
-    "\n"
-    "Учебна стрелба по панички за часовете по физическо възпитание и информатика:\n"
-    "изстреляйте паничка над зеленото поле и я уцелете с един от дванадесетте\n"
-    "изстрела. Програмата брои опитите и попаденията.\n"
-    "\n"
-    "  --help     показва тази помощ и излиза\n"
-    "  --version  показва версията и излиза\n"
-    "\n"
+constexpr std::string_view Tips =
     "По-голям прозорец, например за проектор:  QT_SCALE_FACTOR=2 clayrange\n"
     "Без графична среда (пакетът xvfb):        xvfb-run clayrange\n";
 
-// The program takes no arguments but these two. Anything else is a mistake
-// worth saying so, rather than something to pass on to Qt.
+// The program takes no arguments but --help and --version: anything else is
+// a mistake worth naming, rather than something to pass on to Qt.
 std::optional<int> answerArguments(int argc, char *argv[])
 {
-    if (argc == 1)
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto answer = CommandLine::answer(arguments, CLAYRANGE_VERSION, Tips);
+    if (!answer)
         return std::nullopt;
-    const std::string_view first = argv[1];
-    if (argc == 2 && first == "--help") {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
-    if (argc == 2 && first == "--version") {
-        std::printf("clayrange %s\n", CLAYRANGE_VERSION);
-        return 0;
-    }
-    const char *wrong =
-        argc == 2 || (first != "--help" && first != "--version") ? argv[1] : argv[2];
-    std::fprintf(stderr, "clayrange: непознат аргумент „%s“; вижте clayrange --help\n", wrong);
-    return 2;
+    std::fputs(answer->text.c_str(), answer->error ? stderr : stdout);
+    return answer->status;
 }
 
 } // namespace
@@ -78,12 +62,18 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(
         reinterpret_cast<const uchar *>(pixels.constData()), 32, 32, QImage::Format_RGBA8888))));
 
-    RangeForm form;
-    form.Form_Load();
-    platform::TimerClock clock(form.controls().Timer1);
-    platform::FormWindow window(form.form());
+    std::optional<RangeForm> form;
+    try {
+        form.emplace();
+    } catch (const platform::MissingControl &error) {
+        std::fprintf(stderr, "clayrange: %s\n", error.what());
+        return 1;
+    }
+    form->Form_Load();
+    platform::TimerClock clock(form->controls().Timer1);
+    platform::FormWindow window(form->form());
     const platform::Connection news =
-        form.announced.connect([&window](const std::string &message) { window.announce(message); });
+        form->announced.connect([&window](const std::string &message) { window.announce(message); });
     window.show();
     return QApplication::exec();
 }
