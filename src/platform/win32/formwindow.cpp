@@ -1,0 +1,406 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formwindow.h"
+
+#include "announcer.h"
+#include "platform/placement.h"
+#include "text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int FirstControlId = 100;
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
+
+COLORREF colorOf(const Rgb &color)
+{
+    return RGB(color.red, color.green, color.blue);
+}
+
+// The dpi calls of Windows 10 1607 and later, looked up at run time so that
+// the program still starts on Windows 7, where the system dpi serves.
+using GetDpiForWindowCall = UINT(WINAPI *)(HWND);
+using AdjustWindowRectExForDpiCall = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
+
+template <typename Call> Call user32Call(const char *name)
+{
+    return reinterpret_cast<Call>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int dpiOf(HWND hwnd)
+{
+    static const auto getDpiForWindow = user32Call<GetDpiForWindowCall>("GetDpiForWindow");
+    if (getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(hwnd))
+            return int(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+SIZE outerSize(SIZE client, int dpi)
+{
+    static const auto adjust = user32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
+    RECT rect{0, 0, client.cx, client.cy};
+    if (adjust)
+        adjust(&rect, FrameStyle, FALSE, 0, UINT(dpi));
+    else
+        AdjustWindowRectEx(&rect, FrameStyle, FALSE, 0);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// A trailing line break only adds an empty line below a caption.
+std::wstring captionText(const std::string &text)
+{
+    std::wstring shown = wide(text);
+    while (!shown.empty() && (shown.back() == L'\n' || shown.back() == L'\r'))
+        shown.pop_back();
+    return shown;
+}
+
+} // namespace
+
+void FormWindow::registerClasses(HINSTANCE instance)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &FormWindow::windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.lpszClassName = ClassName;
+    if (!RegisterClassExW(&windowClass) || !FieldWindow::registerClass(instance))
+        throw StartupError("Не може да се регистрира класът на прозореца.");
+}
+
+FormWindow::FormWindow(Form &form)
+    : m_form(form)
+    , m_background(CreateSolidBrush(colorOf(form.properties().backColor)))
+    , m_textBackground(CreateSolidBrush(White))
+{
+    const std::wstring caption = wide(form.properties().caption);
+    m_hwnd =
+        CreateWindowExW(0, ClassName, caption.c_str(), FrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                        0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_hwnd)
+        throw StartupError("Не може да се създаде прозорецът.");
+    m_mapping = PixelMapping(dpiOf(m_hwnd));
+    createControls();
+    m_announcer = std::make_unique<Announcer>(m_hwnd);
+    layout();
+    centreOnWorkArea();
+}
+
+FormWindow::~FormWindow()
+{
+    m_connections.clear();
+    m_field.reset();
+    if (m_hwnd) {
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hwnd);
+    }
+}
+
+void FormWindow::createControls()
+{
+    // Tab goes through the controls in the order they were made, and that
+    // order also stacks them: the focusable controls first, in the order of
+    // their tab indices, then the captions behind them, which the counters
+    // overlap.
+    std::vector<Control *> order = m_form.tabStops();
+    for (Control *control : m_form.controls()) {
+        if (control->kind() == ControlKind::Label && control->properties().container.empty()
+            && control->properties().visible)
+            order.push_back(control);
+    }
+    m_children.reserve(order.size());
+    for (Control *control : order) {
+        const int id = FirstControlId + int(m_children.size());
+        HWND hwnd = createControl(*control, id);
+        if (!hwnd)
+            throw StartupError("Не може да се създаде елемент на прозореца.");
+        Brush background;
+        if (control->properties().backColor)
+            background.reset(CreateSolidBrush(colorOf(*control->properties().backColor)));
+        m_children.push_back({control, hwnd, std::move(background)});
+    }
+}
+
+HWND FormWindow::createControl(Control &control, int id)
+{
+    const ControlProperties &properties = control.properties();
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto menu = reinterpret_cast<HMENU>(INT_PTR(id));
+    const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (control.kind()) {
+    case ControlKind::PictureBox:
+        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), m_hwnd, id);
+        return m_field->hwnd();
+    case ControlKind::Label: {
+        const DWORD align = properties.alignment == Alignment::Center ? SS_CENTER : SS_LEFT;
+        return CreateWindowExW(0, L"STATIC", captionText(control.text()).c_str(),
+                               child | align | SS_NOPREFIX, 0, 0, 0, 0, m_hwnd, menu, instance,
+                               nullptr);
+    }
+    case ControlKind::TextBox: {
+        DWORD style = child | WS_TABSTOP | (properties.readOnly ? ES_READONLY : 0);
+        if (properties.multiLine)
+            style |=
+                ES_MULTILINE | ES_AUTOVSCROLL | (properties.verticalScrollBar ? WS_VSCROLL : 0);
+        else
+            style |= ES_AUTOHSCROLL | (properties.alignment == Alignment::Center ? ES_CENTER : 0);
+        // The texts keep their CR LF line ends, which is what an edit control
+        // wants.
+        HWND hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(control.text()).c_str(), style,
+                                    0, 0, 0, 0, m_hwnd, menu, instance, nullptr);
+        m_connections.push_back(control.textChanged.connect([hwnd](const std::string &text) {
+            // A counter's few digits are widened on the stack, so a hit scored
+            // on a tick allocates nothing.
+            wchar_t shown[64];
+            const int length = text.size() < std::size(shown)
+                                   ? MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
+                                                         shown, int(std::size(shown)) - 1)
+                                   : 0;
+            if (length > 0 || text.empty()) {
+                shown[length] = L'\0';
+                SetWindowTextW(hwnd, shown);
+            } else {
+                SetWindowTextW(hwnd, wide(text).c_str());
+            }
+        }));
+        return hwnd;
+    }
+    case ControlKind::CommandButton:
+        return CreateWindowExW(0, L"BUTTON", wide(control.text()).c_str(),
+                               child | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 0, 0,
+                               m_hwnd, menu, instance, nullptr);
+    case ControlKind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+void FormWindow::layout()
+{
+    const FormProperties &properties = m_form.properties();
+    const int fontHeight = -MulDiv(properties.fontPointSize, m_mapping.dpi(), 72);
+    const std::wstring family =
+        properties.fontFamilies.empty() ? L"" : wide(properties.fontFamilies.front());
+    // Cyrillic, which every Windows has in Times New Roman.
+    m_font.reset(CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_ROMAN, family.c_str()));
+    const SIZE client{m_mapping.toPixels(properties.clientWidth),
+                      m_mapping.toPixels(properties.clientHeight)};
+    const SIZE outer = outerSize(client, m_mapping.dpi());
+    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Child &child : m_children) {
+        const RECT place = m_mapping.toPixels(child.control->rect());
+        SendMessageW(child.hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
+        if (m_field && child.hwnd == m_field->hwnd()) {
+            m_field->place(place, m_mapping);
+            continue;
+        }
+        SetWindowPos(child.hwnd, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void FormWindow::centreOnWorkArea()
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT frame;
+    RECT client;
+    GetWindowRect(m_hwnd, &frame);
+    GetClientRect(m_hwnd, &client);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(m_hwnd, &clientOrigin);
+    const RECT &work = monitor.rcWork;
+    const PixelPoint position =
+        centredFramePosition({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                             client.right, client.bottom,
+                             {clientOrigin.x - frame.left, clientOrigin.y - frame.top,
+                              frame.right - clientOrigin.x - client.right,
+                              frame.bottom - clientOrigin.y - client.bottom});
+    SetWindowPos(m_hwnd, nullptr, position.x, position.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::show(int showCommand)
+{
+    ShowWindow(m_hwnd, showCommand);
+    UpdateWindow(m_hwnd);
+    const std::vector<Control *> stops = m_form.tabStops();
+    if (!stops.empty())
+        SetFocus(handleFor(*stops.front()));
+}
+
+bool FormWindow::translate(MSG &message) const
+{
+    // Enter presses the focused button, as Space does; buttons painted by
+    // their owner are never the dialog's default, which Enter would press.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        if (const Child *child = childFor(GetFocus());
+            child && child->control->kind() == ControlKind::CommandButton) {
+            child->control->click();
+            return true;
+        }
+    }
+    return IsDialogMessageW(m_hwnd, &message) != FALSE;
+}
+
+void FormWindow::announce(const std::string &message)
+{
+    m_announcer->announce(wide(message));
+}
+
+const FormWindow::Child *FormWindow::childFor(HWND hwnd) const
+{
+    const auto found =
+        std::ranges::find_if(m_children, [hwnd](const Child &child) { return child.hwnd == hwnd; });
+    return found == m_children.end() ? nullptr : &*found;
+}
+
+HWND FormWindow::handleFor(const Control &control) const
+{
+    const auto found = std::ranges::find_if(
+        m_children, [&control](const Child &child) { return child.control == &control; });
+    return found == m_children.end() ? nullptr : found->hwnd;
+}
+
+const Control *FormWindow::controlFor(HWND hwnd) const
+{
+    const Child *child = childFor(hwnd);
+    return child ? child->control : nullptr;
+}
+
+LRESULT FormWindow::colorStatic(HDC dc, HWND control)
+{
+    const Child *child = childFor(control);
+    SetTextColor(dc, Black);
+    // Read-only edit controls ask here too; they keep a text box's white.
+    if (!child || child->control->kind() != ControlKind::Label || !child->background) {
+        SetBkColor(dc, White);
+        return LRESULT(m_textBackground.get());
+    }
+    SetBkColor(dc, colorOf(*child->control->properties().backColor));
+    return LRESULT(child->background.get());
+}
+
+void FormWindow::drawButton(const DRAWITEMSTRUCT &item) const
+{
+    const Child *child = childFor(item.hwndItem);
+    if (!child)
+        return;
+    HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    FillRect(dc, &face,
+             child->background ? child->background.get() : GetSysColorBrush(COLOR_BTNFACE));
+    RECT text = face;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    const std::wstring caption = wide(child->control->text());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Black);
+    const Selection font(dc, m_font.get());
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = face;
+        InflateRect(&focus, -1, -1);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self =
+            static_cast<FormWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->handle(message, wParam, lParam)
+                : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+        return colorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            const Child *child = childFor(reinterpret_cast<HWND>(lParam));
+            if (child && child->control->kind() == ControlKind::CommandButton)
+                child->control->click();
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        // The focus comes back to where it was when the window is active again.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
+                m_lastFocus = focus;
+        } else if (m_lastFocus) {
+            SetFocus(m_lastFocus);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        m_mapping = PixelMapping(LOWORD(wParam));
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        layout();
+        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        HWND hwnd = std::exchange(m_hwnd, nullptr);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+} // namespace platform::win32

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "fieldwindow.h"
+#include "handles.h"
+#include "pixelmapping.h"
+#include "platform/form.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace platform::win32 {
+
+class Announcer;
+
+// A start-up that could not go on, with what failed, for the message box.
+class StartupError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The window that shows a Form with the native controls: a static control per
+// caption, edit controls for the text boxes, push buttons painted in their
+// colours and the field, each placed by the one twips-to-pixels mapping at the
+// window's dpi, in the tab order of the description.
+class FormWindow
+{
+public:
+    static constexpr wchar_t ClassName[] = L"ClayRangeForm";
+    // Once per process, before the first window.
+    static void registerClasses(HINSTANCE instance);
+
+    // Created hidden, centred on the work area of the monitor it starts on.
+    explicit FormWindow(Form &form);
+    ~FormWindow();
+    FormWindow(const FormWindow &) = delete;
+    FormWindow &operator=(const FormWindow &) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    int dpi() const { return m_mapping.dpi(); }
+    const PixelMapping &mapping() const { return m_mapping; }
+    Form &form() const { return m_form; }
+    FieldWindow &field() const { return *m_field; }
+    // The native control that shows a control, if it has one: nothing for
+    // the timer, the hidden panel, or what is drawn inside the field.
+    HWND handleFor(const Control &control) const;
+    const Control *controlFor(HWND hwnd) const;
+
+    void show(int showCommand);
+    // The keyboard's dialog navigation: Tab, Shift+Tab, and Enter on a
+    // focused button. True when the message was handled.
+    bool translate(MSG &message) const;
+    // Tells a screen reader the news without moving the focus.
+    void announce(const std::string &message);
+
+private:
+    struct Child {
+        Control *control;
+        HWND hwnd;
+        Brush background;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    HWND createControl(Control &control, int id);
+    // Font, sizes and places for the current dpi.
+    void layout();
+    void centreOnWorkArea();
+    const Child *childFor(HWND hwnd) const;
+    LRESULT colorStatic(HDC dc, HWND control);
+    void drawButton(const DRAWITEMSTRUCT &item) const;
+
+    Form &m_form;
+    HWND m_hwnd = nullptr;
+    PixelMapping m_mapping;
+    Font m_font;
+    Brush m_background;
+    Brush m_textBackground;
+    std::vector<Child> m_children;
+    std::unique_ptr<FieldWindow> m_field;
+    std::unique_ptr<Announcer> m_announcer;
+    HWND m_lastFocus = nullptr;
+    std::vector<Connection> m_connections;
+};
+
+} // namespace platform::win32

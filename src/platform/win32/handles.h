@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace platform::win32 {
+
+// Owns one handle and frees it with Free when it goes, so that no GDI object or
+// window outlives the window that made it, whatever path the code leaves by.
+template <typename Handle, auto Free> class Owned
+{
+public:
+    Owned() = default;
+    explicit Owned(Handle handle)
+        : m_handle(handle)
+    {}
+    Owned(Owned &&other) noexcept
+        : m_handle(std::exchange(other.m_handle, nullptr))
+    {}
+    Owned &operator=(Owned &&other) noexcept
+    {
+        reset(std::exchange(other.m_handle, nullptr));
+        return *this;
+    }
+    Owned(const Owned &) = delete;
+    Owned &operator=(const Owned &) = delete;
+    ~Owned() { reset(); }
+
+    Handle get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != nullptr; }
+    void reset(Handle handle = nullptr)
+    {
+        if (m_handle)
+            Free(m_handle);
+        m_handle = handle;
+    }
+
+private:
+    Handle m_handle = nullptr;
+};
+
+inline void freeGdiObject(HGDIOBJ object)
+{
+    DeleteObject(object);
+}
+inline void freeDc(HDC dc)
+{
+    DeleteDC(dc);
+}
+inline void freeWindow(HWND window)
+{
+    DestroyWindow(window);
+}
+
+using Font = Owned<HFONT, freeGdiObject>;
+using Brush = Owned<HBRUSH, freeGdiObject>;
+using Bitmap = Owned<HBITMAP, freeGdiObject>;
+using MemoryDc = Owned<HDC, freeDc>;
+using Window = Owned<HWND, freeWindow>;
+
+// Selects an object into a device context for one scope.
+class Selection
+{
+public:
+    Selection(HDC dc, HGDIOBJ object)
+        : m_dc(dc)
+        , m_previous(SelectObject(dc, object))
+    {}
+    Selection(const Selection &) = delete;
+    Selection &operator=(const Selection &) = delete;
+    ~Selection() { SelectObject(m_dc, m_previous); }
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+// A COM interface pointer that releases what it holds.
+template <typename Interface> class ComPtr
+{
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr &) = delete;
+    ComPtr &operator=(const ComPtr &) = delete;
+    ~ComPtr()
+    {
+        if (m_pointer)
+            m_pointer->Release();
+    }
+
+    Interface *get() const { return m_pointer; }
+    Interface *operator->() const { return m_pointer; }
+    explicit operator bool() const { return m_pointer != nullptr; }
+    // For the functions that hand out a pointer through an out parameter.
+    Interface **put()
+    {
+        if (m_pointer)
+            m_pointer->Release();
+        m_pointer = nullptr;
+        return &m_pointer;
+    }
+
+private:
+    Interface *m_pointer = nullptr;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "platform/win32/formwindow.h"
+#include "ui/rangeform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// A started range with its real window, shown on Wine's screen; ticks come by
+// hand, through the timer as the clock's would.
+struct WindowFixture : ::testing::Test {
+    struct LoadedForm : RangeForm {
+        LoadedForm() { Form_Load(); }
+    };
+
+    WindowFixture()
+    {
+        window.show(SW_SHOWNORMAL);
+        pump();
+    }
+
+    static void SetUpTestSuite()
+    {
+        static const bool registered =
+            (platform::win32::FormWindow::registerClasses(GetModuleHandleW(nullptr)), true);
+        (void)registered;
+    }
+
+    platform::Control &control(const char *name, int index = -1) const
+    {
+        return *form.form().find(name, index);
+    }
+    HWND handle(const char *name, int index = -1) const
+    {
+        return window.handleFor(control(name, index));
+    }
+    platform::Label &shot(int index) const { return *form.controls().Label3[std::size_t(index)]; }
+    HWND field() const { return window.field().hwnd(); }
+
+    // Delivers what is queued, through the window's keyboard navigation as
+    // the program's own loop does.
+    void pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!window.translate(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+    }
+    void tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            form.controls().Timer1.deliverTick();
+    }
+    void key(WPARAM key)
+    {
+        MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        if (!window.translate(message))
+            DispatchMessageW(&message);
+        message.message = WM_KEYUP;
+        if (!window.translate(message))
+            DispatchMessageW(&message);
+        pump();
+    }
+    // A left click as the mouse sends it, at a point of the control's client area.
+    void click(HWND target, POINT at)
+    {
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        SendMessageW(target, WM_LBUTTONUP, 0, where);
+        pump();
+    }
+    // A point in the upper, visible part of a shot at rest, in the field's pixels.
+    POINT shotPoint(int index) const
+    {
+        const RECT place = window.field().childRect(shot(index));
+        return {place.left + 4, place.top + 2};
+    }
+    // A control's place in the window's client area.
+    RECT placeOf(HWND hwnd) const
+    {
+        RECT rect;
+        GetWindowRect(hwnd, &rect);
+        MapWindowPoints(HWND_DESKTOP, window.hwnd(), reinterpret_cast<POINT *>(&rect), 2);
+        return rect;
+    }
+    std::wstring textOf(HWND hwnd) const
+    {
+        wchar_t text[64] = {};
+        GetWindowTextW(hwnd, text, int(std::size(text)));
+        return text;
+    }
+    // What the window shows at a point of its client area, painted anew.
+    COLORREF pixel(POINT at) const
+    {
+        RedrawWindow(window.hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = GetDC(window.hwnd());
+        const COLORREF color = GetPixel(dc, at.x, at.y);
+        ReleaseDC(window.hwnd(), dc);
+        return color;
+    }
+
+    LoadedForm form;
+    platform::win32::FormWindow window{form.form()};
+};
