@@ -3,7 +3,201 @@
 
 #include "windowfixture.h"
 
-TEST_F(WindowFixture, opens)
+namespace {
+
+struct Place {
+    const char *name;
+    int index;
+    RECT at96;
+    RECT at144;
+};
+
+// Where each control stands, in client pixels, at 96 and at 144 dpi.
+constexpr Place Places[] = {
+    {"Label1", 0, {72, 0, 377, 25}, {108, 0, 566, 38}},
+    {"Picture1", -1, {40, 40, 401, 225}, {60, 60, 602, 338}},
+    {"Command1", 0, {8, 232, 81, 257}, {12, 348, 122, 386}},
+    {"Label1", 1, {96, 232, 153, 257}, {144, 348, 230, 386}},
+    {"Text2", 0, {152, 232, 201, 259}, {228, 348, 302, 389}},
+    {"Label1", 2, {216, 232, 305, 257}, {324, 348, 458, 386}},
+    {"Text2", 1, {304, 232, 353, 259}, {456, 348, 530, 389}},
+    {"Command1", 1, {368, 232, 441, 257}, {552, 348, 662, 386}},
+    {"Text1", 0, {8, 264, 441, 417}, {12, 396, 662, 626}},
+};
+
+SIZE clientSize(HWND hwnd)
 {
-    EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return {client.right, client.bottom};
+}
+
+LOGFONTW fontOf(HWND hwnd)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+} // namespace
+
+TEST_F(WindowFixture, controlsStandWhereTheDescriptionPutsThemAtEachDpi)
+{
+    for (const int dpi : {96, 144}) {
+        if (dpi != window.dpi()) {
+            RECT frame;
+            GetWindowRect(window.hwnd(), &frame);
+            SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&frame));
+        }
+        SCOPED_TRACE(dpi);
+        const SIZE client = clientSize(window.hwnd());
+        EXPECT_EQ(client.cx, dpi == 96 ? 451 : 677);
+        EXPECT_EQ(client.cy, dpi == 96 ? 424 : 636);
+        for (const Place &place : Places) {
+            SCOPED_TRACE(std::string(place.name) + "(" + std::to_string(place.index) + ")");
+            EXPECT_EQ(placeOf(handle(place.name, place.index)),
+                      dpi == 96 ? place.at96 : place.at144);
+        }
+        // Inside the field's two-pixel client edge: a shot at rest shows its
+        // upper five pixels.
+        EXPECT_EQ(clientSize(field()).cy, dpi == 96 ? 181 : 278 - 2 * GetSystemMetrics(SM_CYEDGE));
+        EXPECT_EQ(window.field().childRect(shot(0)),
+                  (dpi == 96 ? RECT{120, 176, 129, 185} : RECT{180, 264, 194, 278}));
+        const LOGFONTW font = fontOf(handle("Text1", 0));
+        EXPECT_EQ(font.lfHeight, dpi == 96 ? -16 : -24);
+        EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+        EXPECT_STREQ(font.lfFaceName, L"Times New Roman");
+    }
+}
+
+TEST_F(WindowFixture, windowIsFixedAndCentredWithTheHiddenPanelNotCreated)
+{
+    const LONG style = GetWindowLongW(window.hwnd(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_EQ(textOf(window.hwnd()).substr(0, 22), L"www.clayrange.example ");
+
+    RECT frame;
+    RECT work;
+    GetWindowRect(window.hwnd(), &frame);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
+    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
+
+    EXPECT_EQ(handle("Text1", 1), nullptr);
+}
+
+TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)
+{
+    const POINT fieldOrigin{placeOf(field()).left + 2, placeOf(field()).top + 2};
+    const auto inField = [&](POINT at) {
+        return POINT{fieldOrigin.x + at.x, fieldOrigin.y + at.y};
+    };
+    EXPECT_EQ(pixel({20, 20}), RGB(0xc0, 0xc0, 0xff));
+    EXPECT_EQ(pixel({75, 10}), RGB(0xff, 0xc0, 0x80));
+    EXPECT_EQ(pixel(inField({200, 100})), RGB(0x00, 0xff, 0x00));
+    EXPECT_EQ(pixel(inField({4, 30})), RGB(0x80, 0x80, 0xff));
+    EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
+    EXPECT_EQ(pixel({12, 244}), RGB(0x00, 0xff, 0x00));
+    EXPECT_EQ(pixel({372, 244}), RGB(0xff, 0x00, 0x00));
+    EXPECT_EQ(pixel({160, 250}), RGB(0xff, 0xff, 0xff));
+    // The counter covers the last column of the caption beside it.
+    EXPECT_EQ(pixel({151, 252}), RGB(0xff, 0xc0, 0x80));
+    EXPECT_NE(pixel({152, 252}), RGB(0xff, 0xc0, 0x80));
+
+    // A disabled shot looks the same; a shot crossing the target is on top.
+    click(field(), shotPoint(0));
+    ASSERT_FALSE(shot(4).enabled());
+    EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
+    form.controls().Label2.setLeft(1800);
+    shot(0).setTop(400);
+    const RECT crossing = window.field().childRect(shot(0));
+    EXPECT_EQ(pixel(inField({crossing.left + 4, crossing.top + 4})), RGB(0xc0, 0x40, 0x00));
+}
+
+TEST_F(WindowFixture, aTickRepaintsOnlyThePlacesLeftAndTakenAndLeavesNoTrace)
+{
+    UpdateWindow(field());
+    form.Command1_Click(0);
+    const RECT left = window.field().childRect(form.controls().Label2);
+    tick(3);
+    const RECT taken = window.field().childRect(form.controls().Label2);
+    RECT dirty;
+    GetUpdateRect(field(), &dirty, FALSE);
+    RECT both;
+    UnionRect(&both, &left, &taken);
+    EXPECT_EQ(dirty, both);
+
+    for (int i = 0; i < 30; ++i) {
+        tick();
+        UpdateWindow(field());
+    }
+    HDC dc = GetDC(field());
+    EXPECT_EQ(GetPixel(dc, left.left + 1, left.top + 20), RGB(0x00, 0xff, 0x00));
+    ReleaseDC(field(), dc);
+}
+
+TEST_F(WindowFixture, onlyTheButtonsAndTheEnabledShotsAnswerClicks)
+{
+    click(handle("Label1", 1), {10, 10});
+    click(field(), {4, 30});   // the target
+    click(field(), {200, 50}); // the field itself
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"0");
+    EXPECT_EQ(form.range().state().ActiveShot, -1);
+
+    click(handle("Command1", 0), {10, 10});
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"1");
+    EXPECT_TRUE(form.controls().Timer1.enabled());
+
+    click(field(), shotPoint(7));
+    click(field(), shotPoint(2)); // disabled now
+    EXPECT_EQ(form.range().state().ActiveShot, 7);
+
+    click(handle("Command1", 1), {10, 10});
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"0");
+    EXPECT_FALSE(form.controls().Timer1.enabled());
+}
+
+TEST_F(WindowFixture, aHitIsCountedOnItsExactTickAndAMissNever)
+{
+    // Fired at the launch, shot 0 is back at rest before the target reaches it.
+    click(handle("Command1", 0), {10, 10});
+    click(field(), shotPoint(0));
+    tick(126);
+    EXPECT_EQ(textOf(handle("Text2", 1)), L"0");
+    EXPECT_EQ(form.range().state().ActiveShot, -1);
+
+    // Fired after the 80th tick, it meets the target on the 96th of its flight.
+    click(handle("Command1", 1), {10, 10});
+    click(handle("Command1", 0), {10, 10});
+    tick(80);
+    click(field(), shotPoint(0));
+    tick(95);
+    EXPECT_EQ(textOf(handle("Text2", 1)), L"0");
+    tick();
+    EXPECT_EQ(textOf(handle("Text2", 1)), L"1");
+}
+
+TEST_F(WindowFixture, tabGoesThroughTheDescriptionsOrderAndClicksLeaveTheFocus)
+{
+    EXPECT_EQ(GetFocus(), handle("Text1", 0));
+    const struct {
+        const char *name;
+        int index;
+    } order[] = {{"Picture1", -1}, {"Command1", 0}, {"Command1", 1},
+                 {"Text2", 0},     {"Text2", 1},    {"Text1", 0}};
+    for (const auto &stop : order) {
+        key(VK_TAB);
+        EXPECT_EQ(GetFocus(), handle(stop.name, stop.index)) << stop.name << stop.index;
+    }
+    click(field(), shotPoint(3));
+    EXPECT_EQ(GetFocus(), handle("Text1", 0));
+
+    // Space and Enter press the focused button.
+    SetFocus(handle("Command1", 0));
+    key(VK_SPACE);
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"1");
+    SetFocus(handle("Command1", 1));
+    key(VK_RETURN);
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"0");
 }

@@ -8,7 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+// Found by argument lookup, where RECT lives: in no namespace.
+inline bool operator==(const RECT &a, const RECT &b)
+{
+    return EqualRect(&a, &b);
+}
+inline void PrintTo(const RECT &rect, std::ostream *out)
+{
+    *out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom
+         << ")";
+}
 
 // A started range with its real window, shown on Wine's screen; ticks come by
 // hand, through the timer as the clock's would.

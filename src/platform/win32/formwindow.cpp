@@ -214,6 +214,15 @@ void FormWindow::layout()
     const SIZE outer = outerSize(client, m_mapping.dpi());
     SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame the system draws differs from the one computed, as
+    // when the frame keeps the system dpi, the client area still gets its size.
+    RECT actual;
+    GetClientRect(m_hwnd, &actual);
+    if (actual.right != client.cx || actual.bottom != client.cy) {
+        SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx + client.cx - actual.right,
+                     outer.cy + client.cy - actual.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (const Child &child : m_children) {
         const RECT place = m_mapping.toPixels(child.control->rect());
         SendMessageW(child.hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
@@ -382,6 +391,14 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_NEXTDLGCTL:
+        // Sent by a multi-line edit control that takes Tab itself, as the
+        // dialog manager would handle it.
+        if (LOWORD(lParam))
+            SetFocus(reinterpret_cast<HWND>(wParam));
+        else
+            SetFocus(GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0));
+        return 0;
     case WM_DPICHANGED: {
         m_mapping = PixelMapping(LOWORD(wParam));
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
