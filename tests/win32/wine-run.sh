@@ -58,6 +58,9 @@ fi
 flock -u 9
 exec 9>&-
 
+# Wine's own desktop process outlives the program and says so when this X
+# server goes; that line is not the program's.
 status=0
-wine "$program" "$@" || status=$?
+wine "$program" "$@" 2>"$work/stderr" || status=$?
+grep -v '^X connection to .* broken' "$work/stderr" >&2 || true
 exit "$status"
