@@ -254,10 +254,19 @@ void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
                                  counter(0),
                                  counter(1),
                                  widget("Text1", 0)};
+    QWidget *launch = widget("Command1", 0);
+    const QImage unfocused = launch->grab().toImage();
     for (QWidget *next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+        // The focus rectangle shows on a button that is not held down.
+        if (next == launch)
+            QVERIFY(launch->grab().toImage() != unfocused);
     }
+    // A click fires a shot and leaves the reader's place in the text alone.
+    QTest::mouseClick(field(), Qt::LeftButton, {}, shotPoint(3));
+    QCOMPARE(m_range->state().ActiveShot, 3);
+    QCOMPARE(QApplication::focusWidget(), widget("Text1", 0));
 }
 
 void TestWindow::clicksLaunchFireAndClear()
