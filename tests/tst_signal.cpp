@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <memory>
 #include <optional>
 
 using platform::Connection;
@@ -62,10 +63,15 @@ void TestSignal::slotMayEndItsOwnConnectionWhileRunning()
 void TestSignal::connectionMayOutliveItsSignal()
 {
     Connection connection;
+    std::weak_ptr<int> captured;
     {
         Signal<> signal;
-        connection = signal.connect([] {});
+        const auto guard = std::make_shared<int>(0);
+        captured = guard;
+        connection = signal.connect([guard] {});
     }
+    // The slot went with its signal: the connection keeps nothing alive.
+    QVERIFY(captured.expired());
     connection.disconnect();
 }
 

@@ -4,7 +4,7 @@
 import {expect, test} from '@playwright/test';
 
 import {decodePng} from './png.mjs';
-import {pageUrl, RangePage} from './rangepage.mjs';
+import {pageUrl, pixels, RangePage} from './rangepage.mjs';
 
 // Where everything stands and what colour it is, read from the page and from
 // its screenshots, at the window's own scale and at twice that.
@@ -135,3 +135,27 @@ for (const scale of [1, 2]) {
         await page.close();
     });
 }
+
+// A zoom to 200 % halves the page's viewport and doubles its pixel ratio under
+// the open page. Chromium tells a page of a new ratio only with a new size.
+test('target and shots move to the device pixel grid of a zoom', async ({browser}) => {
+    const page = await browser.newPage({viewport: {width: 902, height: 848}});
+    const range = await RangePage.open(page);
+    await range.launch();
+    await range.fire(0);
+    await range.tick();
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Emulation.setDeviceMetricsOverride',
+                   {width: 451, height: 424, deviceScaleFactor: 2, mobile: false});
+    // From the field's inner corner at 630 twips, the target 10 twips on and
+    // the shot 20 up from its rest at 2640 with each tick: on whole pixels at
+    // the old ratio, on half pixels at the new one.
+    const places =
+        async () => [(await range.target.boundingBox()).x, (await range.shot(0).boundingBox()).y];
+    const onTheGrid = (ticks) => [pixels(630 + 10 * ticks, 2), pixels(630 + 2640 - 20 * ticks, 2)];
+    await expect.poll(places).toEqual(onTheGrid(1));
+    await range.tick();
+    expect(await places()).toEqual(onTheGrid(2));
+    range.expectNoErrors();
+    await page.close();
+});
