@@ -186,9 +186,21 @@ TEST_F(WindowFixture, tabGoesThroughTheDescriptionsOrderAndClicksLeaveTheFocus)
         int index;
     } order[] = {{"Picture1", -1}, {"Command1", 0}, {"Command1", 1},
                  {"Text2", 0},     {"Text2", 1},    {"Text1", 0}};
+    // The row where a focused button draws its focus rectangle.
+    const RECT launch = placeOf(handle("Command1", 0));
+    const auto focusRow = [&] {
+        std::wstring row;
+        for (int x = launch.left + 3; x < launch.left + 33; ++x)
+            row += pixel({x, launch.top + 3}) == RGB(0, 255, 0) ? L'-' : L'x';
+        return row;
+    };
+    const std::wstring unfocused = focusRow();
     for (const auto &stop : order) {
         key(VK_TAB);
         EXPECT_EQ(GetFocus(), handle(stop.name, stop.index)) << stop.name << stop.index;
+        if (GetFocus() == handle("Command1", 0)) {
+            EXPECT_NE(focusRow(), unfocused);
+        }
     }
     click(field(), shotPoint(3));
     EXPECT_EQ(GetFocus(), handle("Text1", 0));
