@@ -3,8 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs a Windows program under Wine, as CTest's emulator: in a prefix of the
-# build tree's own, never the user's ~/.wine, on an X server of its own, and
-# with nothing downloaded (no Mono, no Gecko).
+# build tree's own (wine-prefix.sh), on an X server of its own.
 set -euo pipefail
 program=$1
 shift
@@ -13,24 +12,9 @@ tree=$(dirname "$(readlink -f "$program")")
 while [ "$tree" != / ] && [ ! -f "$tree/CMakeCache.txt" ]; do
     tree=$(dirname "$tree")
 done
-export WINEPREFIX=${CLAYRANGE_WINEPREFIX:-$tree/wineprefix}
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEARCH=win64
-
-# The first run makes the prefix, which takes a while; later ones wait for it.
-mkdir -p "$(dirname "$WINEPREFIX")"
-exec 9>"$WINEPREFIX.lock"
-flock 9
-if [ ! -f "$WINEPREFIX/.clayrange-ready" ]; then
-    xvfb-run -a wineboot -i >/dev/null 2>&1
-    # Wine has no Times New Roman; Liberation Serif has its metrics.
-    xvfb-run -a wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
-        /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.clayrange-ready"
-fi
-flock -u 9
+# shellcheck source=wine-prefix.sh
+. "$(dirname "$(readlink -f "$0")")/wine-prefix.sh"
+clayrange_wine_prefix "${CLAYRANGE_WINEPREFIX:-$tree/wineprefix}"
 
 # A screen the size of a classroom PC's, at 96 dpi.
 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" wine "$program" "$@"
