@@ -9,8 +9,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,14 +56,11 @@ void tell(const CommandLine::Answer &answer)
 
 std::optional<int> answerArguments()
 {
-    int count = 0;
-    LPWSTR *arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!arguments)
-        return std::nullopt;
+    // The runtime has split the command line already; asking the shell to do
+    // it again would load its DLL, which costs every start-up.
     std::vector<std::string> texts;
-    for (int i = 1; i < count; ++i)
-        texts.push_back(narrow(arguments[i]));
-    LocalFree(arguments);
+    for (int i = 1; i < __argc; ++i)
+        texts.push_back(narrow(__wargv[i]));
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const auto answer = CommandLine::answer(views, CLAYRANGE_VERSION, Tips);
     if (!answer)
