@@ -3,6 +3,7 @@
 
 #include "formwindow.h"
 
+#include "annotations.h"
 #include "announcer.h"
 #include "platform/placement.h"
 #include "text.h"
@@ -105,6 +106,8 @@ FormWindow::FormWindow(Form &form)
         throw StartupError("Не може да се създаде прозорецът.");
     m_mapping = PixelMapping(dpiOf(m_hwnd));
     createControls();
+    m_annotations = std::make_unique<Annotations>();
+    nameControls(*this, *m_annotations);
     m_announcer = std::make_unique<Announcer>(m_hwnd);
     layout();
     centreOnWorkArea();
