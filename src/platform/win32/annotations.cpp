@@ -20,15 +20,10 @@ constexpr LONG Polite = 1;
 
 } // namespace
 
-Annotations::Annotations(IAccPropServices *services)
+Annotations::Annotations()
 {
-    if (services) {
-        services->AddRef();
-        *m_services.put() = services;
-    } else {
-        CoCreateInstance(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                         reinterpret_cast<void **>(m_services.put()));
-    }
+    CoCreateInstance(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                     reinterpret_cast<void **>(m_services.put()));
 }
 
 Annotations::~Annotations()
@@ -56,8 +51,9 @@ void Annotations::setPoliteLiveRegion(HWND control)
         m_set.emplace_back(control, LiveSettingProperty);
 }
 
-void nameControls(const FormWindow &window, Annotations &annotations)
+std::vector<std::pair<HWND, std::wstring>> accessibleNames(const FormWindow &window)
 {
+    std::vector<std::pair<HWND, std::wstring>> names;
     for (const Control *control : window.form().controls()) {
         std::wstring name;
         const Control *named = control;
@@ -66,15 +62,22 @@ void nameControls(const FormWindow &window, Annotations &annotations)
             name = wide(control->text());
             while (!name.empty() && (name.back() == L'\r' || name.back() == L'\n'))
                 name.pop_back();
-        } else if (control->kind() == ControlKind::TextBox) {
+        } else {
             name = wide(control->properties().accessibleName);
         }
         // The field answers for itself, and the buttons' captions name them.
         HWND hwnd =
             named && named->kind() == ControlKind::TextBox ? window.handleFor(*named) : nullptr;
         if (hwnd && !name.empty())
-            annotations.setName(hwnd, name);
+            names.emplace_back(hwnd, std::move(name));
     }
+    return names;
+}
+
+void nameControls(const FormWindow &window, Annotations &annotations)
+{
+    for (const auto &[hwnd, name] : accessibleNames(window))
+        annotations.setName(hwnd, name);
 }
 
 } // namespace platform::win32

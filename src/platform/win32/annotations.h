@@ -23,9 +23,8 @@ class FormWindow;
 class Annotations
 {
 public:
-    // With the system's services when services is null; with none at all
-    // where COM is not running, and then nothing is set.
-    explicit Annotations(IAccPropServices *services = nullptr);
+    // Where COM is not running there are no services, and nothing is set.
+    Annotations();
     ~Annotations();
     Annotations(const Annotations &) = delete;
     Annotations &operator=(const Annotations &) = delete;
@@ -39,9 +38,10 @@ private:
     std::vector<std::pair<HWND, MSAAPROPID>> m_set;
 };
 
-// Names each text box by the caption that names it, or by its own accessible
-// name: the captions stand behind the controls in the window's order, so the
-// system would not find them as labels.
+// The names of the text boxes: the caption that names one, or its own
+// accessible name. The captions stand behind the controls in the window's
+// order, where the system's proxies would not find them as labels.
+std::vector<std::pair<HWND, std::wstring>> accessibleNames(const FormWindow &window);
 void nameControls(const FormWindow &window, Annotations &annotations);
 
 } // namespace platform::win32

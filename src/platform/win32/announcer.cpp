@@ -41,24 +41,21 @@ NotificationCalls NotificationCalls::system()
     return calls;
 }
 
-Announcer::Announcer(HWND window, const NotificationCalls &calls, IAccPropServices *services)
+Announcer::Announcer(HWND window, const NotificationCalls &calls)
     : m_calls(calls)
-    , m_annotations(services)
 {
     if (m_calls.raiseNotificationEvent && m_calls.hostProviderFromHwnd
         && SUCCEEDED(m_calls.hostProviderFromHwnd(window, m_provider.put())) && m_provider)
         return;
-    // Visible, or screen readers would pass it over, but at the bottom of the
-    // window's order, out of the tab order and with an empty window region:
-    // it paints nothing, covers nothing and no click reaches it.
+    // Visible, or screen readers would pass it over, but one pixel in the
+    // window's top left corner, where nothing else is, at the bottom of the
+    // window's order and out of the tab order; the window draws its text in
+    // the background's colour.
     m_liveRegion = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                                    0, 0, 1, 1, window, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_liveRegion)
         return;
     SetWindowPos(m_liveRegion, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HRGN none = CreateRectRgn(0, 0, 0, 0);
-    if (!SetWindowRgn(m_liveRegion, none, FALSE))
-        DeleteObject(none);
     m_annotations.setPoliteLiveRegion(m_liveRegion);
 }
 

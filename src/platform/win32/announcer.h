@@ -38,8 +38,7 @@ struct NotificationCalls {
 class Announcer
 {
 public:
-    explicit Announcer(HWND window, const NotificationCalls &calls = NotificationCalls::system(),
-                       IAccPropServices *services = nullptr);
+    explicit Announcer(HWND window, const NotificationCalls &calls = NotificationCalls::system());
     Announcer(const Announcer &) = delete;
     Announcer &operator=(const Announcer &) = delete;
 

@@ -303,6 +303,12 @@ const Control *FormWindow::controlFor(HWND hwnd) const
 LRESULT FormWindow::colorStatic(HDC dc, HWND control)
 {
     const Child *child = childFor(control);
+    // The live region is for screen readers only.
+    if (m_announcer && control == m_announcer->liveRegion()) {
+        SetTextColor(dc, colorOf(m_form.properties().backColor));
+        SetBkColor(dc, colorOf(m_form.properties().backColor));
+        return LRESULT(m_background.get());
+    }
     SetTextColor(dc, Black);
     // Read-only edit controls ask here too; they keep a text box's white.
     if (!child || child->control->kind() != ControlKind::Label || !child->background) {
