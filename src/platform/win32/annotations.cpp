@@ -60,8 +60,6 @@ std::vector<std::pair<HWND, std::wstring>> accessibleNames(const FormWindow &win
         if (control->kind() == ControlKind::Label) {
             named = window.form().namedBy(*control);
             name = wide(control->text());
-            while (!name.empty() && (name.back() == L'\r' || name.back() == L'\n'))
-                name.pop_back();
         } else {
             name = wide(control->properties().accessibleName);
         }
