@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+
 #include <ostream>
 #include <string>
 
@@ -37,8 +39,10 @@ struct WindowFixture : ::testing::Test {
 
     static void SetUpTestSuite()
     {
+        // COM for the accessibility objects, on this thread for the process.
         static const bool registered =
-            (platform::win32::FormWindow::registerClasses(GetModuleHandleW(nullptr)), true);
+            (CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED),
+             platform::win32::FormWindow::registerClasses(GetModuleHandleW(nullptr)), true);
         (void)registered;
     }
 

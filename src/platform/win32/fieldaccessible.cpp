@@ -3,13 +3,393 @@
 
 #include "fieldaccessible.h"
 
+#include "fieldwindow.h"
+#include "text.h"
+
+#include <algorithm>
+#include <iterator>
+
 namespace platform::win32 {
 
-LRESULT FieldAccessible::answer(FieldWindow &, WPARAM, LPARAM)
+namespace {
+
+constexpr wchar_t PressAction[] = L"Натисни";
+
+BSTR stringOf(const std::string &utf8)
 {
-    return 0;
+    const std::wstring text = wide(utf8);
+    return SysAllocStringLen(text.data(), UINT(text.size()));
 }
 
-void FieldAccessible::detach(FieldAccessible *) {}
+void setLong(VARIANT *variant, long value)
+{
+    variant->vt = VT_I4;
+    variant->lVal = value;
+}
+
+HRESULT nothing(VARIANT *variant)
+{
+    variant->vt = VT_EMPTY;
+    return S_FALSE;
+}
+
+} // namespace
+
+LRESULT FieldAccessible::answer(FieldWindow &field, WPARAM wParam, LPARAM lParam)
+{
+    if (DWORD(lParam) != DWORD(OBJID_CLIENT))
+        return 0;
+    // One object for the life of the window, which keeps a reference of its
+    // own until detach().
+    if (!field.m_accessible)
+        field.m_accessible = new FieldAccessible(field);
+    return LresultFromObject(IID_IAccessible, wParam, field.m_accessible);
+}
+
+void FieldAccessible::detach(FieldAccessible *accessible)
+{
+    if (!accessible)
+        return;
+    accessible->m_field = nullptr;
+    accessible->Release();
+}
+
+FieldAccessible::FieldAccessible(FieldWindow &field)
+    : m_field(&field)
+{}
+
+FieldWindow *FieldAccessible::field() const
+{
+    // The window may be gone before the object that drew it.
+    return m_field && m_field->hwnd() ? m_field : nullptr;
+}
+
+long FieldAccessible::childIndex(const VARIANT &child) const
+{
+    if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > long(m_field->box().children().size()))
+        return -1;
+    return child.lVal;
+}
+
+Control &FieldAccessible::childAt(long id) const
+{
+    return *m_field->box().children()[std::size_t(id - 1)];
+}
+
+HRESULT FieldAccessible::QueryInterface(REFIID iid, void **object)
+{
+    if (!object)
+        return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        *object = static_cast<IAccessible *>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG FieldAccessible::AddRef()
+{
+    return ULONG(InterlockedIncrement(&m_references));
+}
+
+ULONG FieldAccessible::Release()
+{
+    const LONG references = InterlockedDecrement(&m_references);
+    if (references == 0)
+        delete this;
+    return ULONG(references);
+}
+
+HRESULT FieldAccessible::GetTypeInfoCount(UINT *count)
+{
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT FieldAccessible::GetTypeInfo(UINT, LCID, ITypeInfo **info)
+{
+    *info = nullptr;
+    return field() ? E_NOTIMPL : RPC_E_DISCONNECTED;
+}
+
+HRESULT FieldAccessible::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *)
+{
+    return field() ? E_NOTIMPL : RPC_E_DISCONNECTED;
+}
+
+HRESULT FieldAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+                                UINT *)
+{
+    return field() ? E_NOTIMPL : RPC_E_DISCONNECTED;
+}
+
+HRESULT FieldAccessible::get_accParent(IDispatch **parent)
+{
+    *parent = nullptr;
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), IID_IDispatch,
+                                      reinterpret_cast<void **>(parent));
+}
+
+HRESULT FieldAccessible::get_accChildCount(long *count)
+{
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    *count = long(m_field->box().children().size());
+    return S_OK;
+}
+
+HRESULT FieldAccessible::get_accChild(VARIANT child, IDispatch **object)
+{
+    *object = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    // The target and the shots are simple elements, reached by child id.
+    return childIndex(child) > 0 ? S_FALSE : E_INVALIDARG;
+}
+
+HRESULT FieldAccessible::get_accName(VARIANT child, BSTR *name)
+{
+    *name = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    const Control &named = id == CHILDID_SELF ? m_field->box() : childAt(id);
+    *name = stringOf(named.properties().accessibleName);
+    return *name ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT FieldAccessible::get_accValue(VARIANT child, BSTR *value)
+{
+    *value = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    return childIndex(child) < 0 ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT FieldAccessible::get_accDescription(VARIANT child, BSTR *description)
+{
+    *description = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+}
+
+HRESULT FieldAccessible::get_accRole(VARIANT child, VARIANT *role)
+{
+    role->vt = VT_EMPTY;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    if (id == CHILDID_SELF)
+        setLong(role, ROLE_SYSTEM_GROUPING);
+    else
+        setLong(role,
+                childAt(id).properties().clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+    return S_OK;
+}
+
+HRESULT FieldAccessible::get_accState(VARIANT child, VARIANT *state)
+{
+    state->vt = VT_EMPTY;
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    long bits = IsWindowVisible(field->hwnd()) ? 0 : STATE_SYSTEM_INVISIBLE;
+    if (id == CHILDID_SELF) {
+        bits |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == field->hwnd() ? STATE_SYSTEM_FOCUSED : 0);
+    } else {
+        // A disabled shot looks the same as an enabled one; only this tells.
+        const Control &control = childAt(id);
+        bits |= control.enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE;
+        bits |= control.properties().visible ? 0 : STATE_SYSTEM_INVISIBLE;
+    }
+    setLong(state, bits);
+    return S_OK;
+}
+
+HRESULT FieldAccessible::get_accHelp(VARIANT child, BSTR *help)
+{
+    *help = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+}
+
+HRESULT FieldAccessible::get_accHelpTopic(BSTR *file, VARIANT, long *topic)
+{
+    *file = nullptr;
+    *topic = 0;
+    return field() ? DISP_E_MEMBERNOTFOUND : RPC_E_DISCONNECTED;
+}
+
+HRESULT FieldAccessible::get_accKeyboardShortcut(VARIANT child, BSTR *shortcut)
+{
+    *shortcut = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+}
+
+HRESULT FieldAccessible::get_accFocus(VARIANT *focus)
+{
+    focus->vt = VT_EMPTY;
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    // The shots never take the focus; only the field does.
+    if (GetFocus() != field->hwnd())
+        return S_FALSE;
+    setLong(focus, CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT FieldAccessible::get_accSelection(VARIANT *selection)
+{
+    if (!field()) {
+        selection->vt = VT_EMPTY;
+        return RPC_E_DISCONNECTED;
+    }
+    return nothing(selection);
+}
+
+HRESULT FieldAccessible::get_accDefaultAction(VARIANT child, BSTR *action)
+{
+    *action = nullptr;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    if (id == CHILDID_SELF || !childAt(id).properties().clickable || !childAt(id).enabled())
+        return S_FALSE;
+    *action = SysAllocString(PressAction);
+    return *action ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT FieldAccessible::accSelect(long flags, VARIANT child)
+{
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    if (id != CHILDID_SELF || flags != SELFLAG_TAKEFOCUS)
+        return DISP_E_MEMBERNOTFOUND;
+    SetFocus(field->hwnd());
+    return S_OK;
+}
+
+HRESULT FieldAccessible::accLocation(long *left, long *top, long *width, long *height,
+                                     VARIANT child)
+{
+    *left = *top = *width = *height = 0;
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    RECT place;
+    GetClientRect(field->hwnd(), &place);
+    // What is on screen, through the mapping that paints it: a shot at rest
+    // shows only its upper part.
+    if (id != CHILDID_SELF) {
+        const RECT drawn = field->childRect(childAt(id));
+        if (!IntersectRect(&place, &drawn, &place))
+            place = {};
+    }
+    MapWindowPoints(field->hwnd(), HWND_DESKTOP, reinterpret_cast<POINT *>(&place), 2);
+    *left = place.left;
+    *top = place.top;
+    *width = place.right - place.left;
+    *height = place.bottom - place.top;
+    return S_OK;
+}
+
+HRESULT FieldAccessible::accNavigate(long direction, VARIANT start, VARIANT *end)
+{
+    end->vt = VT_EMPTY;
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(start);
+    if (id < 0)
+        return E_INVALIDARG;
+    const long count = long(m_field->box().children().size());
+    long found = 0;
+    if (id == CHILDID_SELF) {
+        // The field's own siblings are the window object's to tell.
+        if (direction == NAVDIR_FIRSTCHILD)
+            found = 1;
+        else if (direction == NAVDIR_LASTCHILD)
+            found = count;
+    } else if (direction == NAVDIR_NEXT && id < count) {
+        found = id + 1;
+    } else if (direction == NAVDIR_PREVIOUS && id > 1) {
+        found = id - 1;
+    }
+    if (found == 0)
+        return nothing(end);
+    setLong(end, found);
+    return S_OK;
+}
+
+HRESULT FieldAccessible::accHitTest(long x, long y, VARIANT *child)
+{
+    child->vt = VT_EMPTY;
+    const FieldWindow *field = this->field();
+    if (!field)
+        return RPC_E_DISCONNECTED;
+    POINT point{x, y};
+    ScreenToClient(field->hwnd(), &point);
+    RECT client;
+    GetClientRect(field->hwnd(), &client);
+    if (!PtInRect(&client, point))
+        return nothing(child);
+    // The same topmost-first search that a click goes through.
+    const Control *hit = field->childAt(point);
+    const auto &children = field->box().children();
+    const auto found = std::ranges::find(children, hit);
+    setLong(child, found == children.end() ? CHILDID_SELF
+                                           : long(std::distance(children.begin(), found)) + 1);
+    return S_OK;
+}
+
+HRESULT FieldAccessible::accDoDefaultAction(VARIANT child)
+{
+    if (!field())
+        return RPC_E_DISCONNECTED;
+    const long id = childIndex(child);
+    if (id < 0)
+        return E_INVALIDARG;
+    if (id == CHILDID_SELF || !childAt(id).properties().clickable || !childAt(id).enabled())
+        return DISP_E_MEMBERNOTFOUND;
+    childAt(id).click();
+    return S_OK;
+}
+
+HRESULT FieldAccessible::put_accName(VARIANT, BSTR)
+{
+    return field() ? E_NOTIMPL : RPC_E_DISCONNECTED;
+}
+
+HRESULT FieldAccessible::put_accValue(VARIANT, BSTR)
+{
+    return field() ? E_NOTIMPL : RPC_E_DISCONNECTED;
+}
 
 } // namespace platform::win32

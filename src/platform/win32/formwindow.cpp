@@ -3,6 +3,7 @@
 
 #include "formwindow.h"
 
+#include "annotations.h"
 #include "announcer.h"
 #include "platform/placement.h"
 #include "text.h"
@@ -105,6 +106,8 @@ FormWindow::FormWindow(Form &form)
         throw StartupError("Не може да се създаде прозорецът.");
     m_mapping = PixelMapping(dpiOf(m_hwnd));
     createControls();
+    m_annotations = std::make_unique<Annotations>();
+    nameControls(*this, *m_annotations);
     m_announcer = std::make_unique<Announcer>(m_hwnd);
     layout();
     centreOnWorkArea();
@@ -309,6 +312,12 @@ const Control *FormWindow::controlFor(HWND hwnd) const
 LRESULT FormWindow::colorStatic(HDC dc, HWND control)
 {
     const Child *child = childFor(control);
+    // The live region is for screen readers only.
+    if (m_announcer && control == m_announcer->liveRegion()) {
+        SetTextColor(dc, colorOf(m_form.properties().backColor));
+        SetBkColor(dc, colorOf(m_form.properties().backColor));
+        return LRESULT(m_background.get());
+    }
     SetTextColor(dc, Black);
     // Read-only edit controls ask here too; they keep a text box's white.
     if (!child || child->control->kind() != ControlKind::Label || !child->background) {

@@ -18,6 +18,7 @@
 namespace platform::win32 {
 
 class Announcer;
+class Annotations;
 
 // A start-up that could not go on, with what failed, for the message box.
 class StartupError : public std::runtime_error
@@ -86,6 +87,7 @@ private:
     Brush m_textBackground;
     std::vector<Child> m_children;
     std::unique_ptr<FieldWindow> m_field;
+    std::unique_ptr<Annotations> m_annotations;
     std::unique_ptr<Announcer> m_announcer;
     HWND m_lastFocus = nullptr;
     std::vector<Connection> m_connections;

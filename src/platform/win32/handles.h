@@ -84,6 +84,14 @@ template <typename Interface> class ComPtr
 {
 public:
     ComPtr() = default;
+    ComPtr(ComPtr &&other) noexcept
+        : m_pointer(std::exchange(other.m_pointer, nullptr))
+    {}
+    ComPtr &operator=(ComPtr &&other) noexcept
+    {
+        std::swap(m_pointer, other.m_pointer);
+        return *this;
+    }
     ComPtr(const ComPtr &) = delete;
     ComPtr &operator=(const ComPtr &) = delete;
     ~ComPtr()

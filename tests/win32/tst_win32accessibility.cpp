@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/win32/annotations.h"
+#include "platform/win32/announcer.h"
+#include "platform/win32/text.h"
+#include "windowfixture.h"
+
+#include <oleacc.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+using platform::win32::ComPtr;
+using Texts = std::vector<std::wstring>;
+
+namespace {
+
+struct WinEvent {
+    DWORD event;
+    HWND hwnd;
+    LONG child;
+};
+std::vector<WinEvent> winEvents;
+Texts notified;
+
+void CALLBACK recordWinEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD,
+                             DWORD)
+{
+    if (object == OBJID_CLIENT)
+        winEvents.push_back({event, hwnd, child});
+}
+
+HRESULT WINAPI recordNotification(IRawElementProviderSimple *provider, int, int, BSTR text, BSTR)
+{
+    notified.emplace_back(provider ? text : L"(no provider)");
+    return S_OK;
+}
+
+VARIANT childId(long id)
+{
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR *);
+std::wstring read(IAccessible *accessible, TextProperty property, long id = CHILDID_SELF)
+{
+    BSTR text = nullptr;
+    (accessible->*property)(childId(id), &text);
+    std::wstring result = text ? text : L"";
+    SysFreeString(text);
+    return result;
+}
+
+long stateOf(IAccessible *accessible, long id = CHILDID_SELF)
+{
+    VARIANT state{};
+    accessible->get_accState(childId(id), &state);
+    return state.lVal;
+}
+
+} // namespace
+
+// The window as a screen reader sees it, with the window events it raises.
+struct AccessibilityTest : WindowFixture {
+    AccessibilityTest() { winEvents.clear(), notified.clear(); }
+    ~AccessibilityTest() override { UnhookWinEvent(m_hook); }
+
+    static ComPtr<IAccessible> of(HWND hwnd)
+    {
+        ComPtr<IAccessible> accessible;
+        EXPECT_EQ(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                             reinterpret_cast<void **>(accessible.put())),
+                  S_OK);
+        return accessible;
+    }
+    // The events of one kind since the last look.
+    std::vector<WinEvent> events(DWORD kind)
+    {
+        pump();
+        std::vector<WinEvent> found;
+        for (const WinEvent &event : std::exchange(winEvents, {}))
+            if (event.event == kind)
+                found.push_back(event);
+        return found;
+    }
+    void launch() { click(handle("Command1", 0), {4, 4}); }
+    // A launch, shot 1 fired after 80 ticks and scoring on the 96th of its
+    // flight, and a clear: only the attempt and the hit are news.
+    void expectEachCountHeard(const std::function<Texts()> &heard)
+    {
+        const struct {
+            const char *step;
+            std::function<void()> act;
+            Texts said;
+        } steps[] = {
+            {"launch", [this] { launch(); }, {L"Опити: 1"}},
+            {"80 ticks", [this] { tick(80); }, {}},
+            {"fire", [this] { click(field(), shotPoint(0)); }, {}},
+            {"95 ticks", [this] { tick(95); }, {}},
+            {"the hit", [this] { tick(); }, {L"Попадения: 1"}},
+            {"clear",
+             [this] {
+                 click(handle("Command1", 1), {4, 4});
+             },
+             {}},
+        };
+        for (const auto &step : steps) {
+            step.act();
+            EXPECT_EQ(heard(), step.said) << step.step;
+        }
+    }
+
+    HWINEVENTHOOK m_hook =
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        &recordWinEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // As the program's entry connects them.
+    const platform::Connection m_news =
+        form.announced.connect([this](const std::string &message) { window.announce(message); });
+};
+
+TEST_F(AccessibilityTest, fieldIsAGroupingOfTheTargetAndShotsWhereTheyAreDrawn)
+{
+    const ComPtr<IAccessible> accessible = of(field());
+    long count = 0;
+    ASSERT_EQ(accessible->get_accChildCount(&count), S_OK);
+    ASSERT_EQ(count, 13);
+    EXPECT_EQ(read(accessible.get(), &IAccessible::get_accName), L"Стрелбище");
+    for (long id = 1; id <= count; ++id) {
+        VARIANT role{};
+        accessible->get_accRole(childId(id), &role);
+        EXPECT_EQ(role.lVal, id == 1 ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_PUSHBUTTON) << id;
+        EXPECT_EQ(read(accessible.get(), &IAccessible::get_accName, id),
+                  id == 1 ? L"Паничка" : L"Изстрел " + std::to_wstring(id - 1));
+        // The place reported is the place painted: the child's colour just
+        // inside its corners, the field's green just outside.
+        long left, top, width, height;
+        ASSERT_EQ(accessible->accLocation(&left, &top, &width, &height, childId(id)), S_OK);
+        POINT corners[] = {{left, top},
+                           {left + width - 1, top + height - 1},
+                           {left, top - 1},
+                           {left + width, top + height - 1}};
+        MapWindowPoints(HWND_DESKTOP, window.hwnd(), corners, 4);
+        const COLORREF colour = id == 1 ? RGB(128, 128, 255) : RGB(192, 64, 0);
+        const COLORREF expected[] = {colour, colour, RGB(0, 255, 0), RGB(0, 255, 0)};
+        for (int corner = 0; corner < 4; ++corner)
+            EXPECT_EQ(pixel(corners[corner]), expected[corner]) << id << " corner " << corner;
+        VARIANT hit{};
+        ASSERT_EQ(accessible->accHitTest(left + width - 1, top, &hit), S_OK);
+        EXPECT_EQ(hit.lVal, id);
+    }
+    EXPECT_EQ(stateOf(accessible.get()), STATE_SYSTEM_FOCUSABLE);
+    SetFocus(field());
+    EXPECT_EQ(stateOf(accessible.get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
+}
+
+TEST_F(AccessibilityTest, aShotsDefaultActionFiresItAndTheOthersBecomeUnavailable)
+{
+    const ComPtr<IAccessible> accessible = of(field());
+    launch();
+    events(EVENT_OBJECT_STATECHANGE);
+    ASSERT_EQ(accessible->accDoDefaultAction(childId(5)), S_OK);
+    std::vector<LONG> changed;
+    for (const WinEvent &event : events(EVENT_OBJECT_STATECHANGE))
+        changed.push_back(event.hwnd == field() ? event.child : -1);
+    EXPECT_EQ(changed, (std::vector<LONG>{2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(stateOf(accessible.get(), 5), 0);
+    EXPECT_EQ(stateOf(accessible.get(), 6), STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(accessible->accDoDefaultAction(childId(6)), DISP_E_MEMBERNOTFOUND);
+    EXPECT_TRUE(shot(3).enabled() && !shot(4).enabled());
+}
+
+TEST_F(AccessibilityTest, theFieldOfAWindowThatIsGoneAnswersDisconnected)
+{
+    // Closed, the windows go before the objects that show them; then those go.
+    const ComPtr<IAccessible> closed = of(field());
+    DestroyWindow(window.hwnd());
+    LoadedForm other;
+    auto gone = std::make_unique<platform::win32::FormWindow>(other.form());
+    const ComPtr<IAccessible> deleted = of(gone->field().hwnd());
+    gone.reset();
+    for (IAccessible *accessible : {closed.get(), deleted.get()}) {
+        long count = 0;
+        EXPECT_EQ(accessible->get_accChildCount(&count), RPC_E_DISCONNECTED);
+        EXPECT_EQ(accessible->accDoDefaultAction(childId(2)), RPC_E_DISCONNECTED);
+    }
+}
+
+TEST_F(AccessibilityTest, standardControlsAreNamedByTheirCaptionsAndShowTheirValues)
+{
+    // What goes to IAccPropServices, which Wine only answers with E_NOTIMPL.
+    EXPECT_EQ(platform::win32::accessibleNames(window),
+              (std::vector<std::pair<HWND, std::wstring>>{{handle("Text2", 0), L"Опити:"},
+                                                          {handle("Text2", 1), L"Попадения:"},
+                                                          {handle("Text1", 0), L"Упражнение"}}));
+    launch();
+    const struct {
+        HWND hwnd;
+        TextProperty property;
+        const wchar_t *text;
+    } controls[] = {{handle("Command1", 0), &IAccessible::get_accName, L"Паничка"},
+                    {handle("Command1", 1), &IAccessible::get_accName, L"Чисти"},
+                    {handle("Text2", 0), &IAccessible::get_accValue, L"1"}};
+    for (const auto &control : controls)
+        EXPECT_EQ(read(of(control.hwnd).get(), control.property), control.text);
+    EXPECT_TRUE(stateOf(of(handle("Text2", 0)).get()) & STATE_SYSTEM_READONLY);
+}
+
+TEST_F(AccessibilityTest, withoutNotificationsEachCountChangesALiveRegionThatNobodySees)
+{
+    if (platform::win32::NotificationCalls::system().raiseNotificationEvent)
+        GTEST_SKIP() << "this Windows tells counts by UI Automation notifications";
+    HWND liveRegion = nullptr;
+    expectEachCountHeard([&] {
+        Texts texts;
+        for (const WinEvent &event : events(EVENT_OBJECT_LIVEREGIONCHANGED))
+            texts.push_back(textOf(liveRegion = event.hwnd));
+        return texts;
+    });
+    // A control of the window's own, which paints nothing over its lavender.
+    ASSERT_TRUE(IsChild(window.hwnd(), liveRegion));
+    RECT place;
+    GetWindowRect(liveRegion, &place);
+    MapWindowPoints(HWND_DESKTOP, window.hwnd(), reinterpret_cast<POINT *>(&place), 1);
+    EXPECT_EQ(pixel({place.left, place.top}), RGB(192, 192, 255));
+}
+
+TEST_F(AccessibilityTest, withNotificationsEachCountIsOneNotificationWithoutALiveRegion)
+{
+    using Host = platform::win32::NotificationCalls::HostProviderFromHwnd;
+    const auto host = reinterpret_cast<Host>(reinterpret_cast<void (*)()>(
+        GetProcAddress(LoadLibraryW(L"uiautomationcore.dll"), "UiaHostProviderFromHwnd")));
+    ASSERT_TRUE(host);
+    platform::win32::Announcer notifying(window.hwnd(), {host, &recordNotification});
+    const platform::Connection news = form.announced.connect(
+        [&](const std::string &message) { notifying.announce(platform::win32::wide(message)); });
+    EXPECT_FALSE(notifying.liveRegion());
+    expectEachCountHeard([] { return std::exchange(notified, {}); });
+}
