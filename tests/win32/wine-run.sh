@@ -4,17 +4,25 @@
 
 # Runs a Windows program under Wine, as CTest's emulator: in a prefix of the
 # build tree's own, never the user's ~/.wine, on an X server of its own, and
-# with nothing downloaded (no Mono, no Gecko).
+# with nothing downloaded (no Mono, no Gecko). A program that is no file,
+# such as msiexec or reg, is one of Wine's own, run in the prefix of the build
+# tree that holds the working folder.
 set -euo pipefail
 program=$1
 shift
 
-tree=$(dirname "$(readlink -f "$program")")
+if [ -f "$program" ]; then
+    tree=$(dirname "$(readlink -f "$program")")
+else
+    tree=$PWD
+fi
 while [ "$tree" != / ] && [ ! -f "$tree/CMakeCache.txt" ]; do
     tree=$(dirname "$tree")
 done
+[ "$tree" != / ] || { echo "wine-run: no build tree holds $program" >&2; exit 1; }
 export WINEPREFIX=${CLAYRANGE_WINEPREFIX:-$tree/wineprefix}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would copy the Start menu into the user's own menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
 
