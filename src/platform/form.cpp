@@ -66,8 +66,10 @@ std::vector<Control *> Form::tabStops() const
             && properties.visible && properties.tabIndex >= 0)
             stops.push_back(control);
     }
-    std::ranges::stable_sort(stops, {},
-                             [](const Control *control) { return control->properties().tabIndex; });
+    // Not std::ranges: emscripten's libc++ lacks its stable_sort.
+    std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
+        return a->properties().tabIndex < b->properties().tabIndex;
+    });
     return stops;
 }
 
