@@ -51,6 +51,8 @@ product_icon() {
         END { if (found) { gsub(/^"|"$/, "", icon); gsub(/\\\\/, "\\", icon); print icon } }'
 }
 
+# Wine's msi puts even a per-machine shortcut in the user's Start menu, where
+# Windows would use ProgramData's, so both count.
 shortcuts() { find "$prefix/drive_c" -path "*/Start Menu/Programs/$1.lnk"; }
 
 msiexec() {
