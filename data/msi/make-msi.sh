@@ -10,7 +10,7 @@
 # file's UPDATEs to put the Bulgarian texts back, and writes the summary's
 # subject and author again, in Windows-1251 bytes.
 set -euo pipefail
-output=$1 wxs=$2 sql=$3 exe=$4 ico=$5 version=$6 product_code=$7
+output=$1 wxs=$(readlink -f "$2") sql=$3 exe=$4 ico=$5 version=$6 product_code=$7
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,7 +19,7 @@ cp "$exe" "$work/clayrange.exe"
 cp "$ico" "$work/clayrange.ico"
 msi=$work/package.msi
 (cd "$work" && wixl --arch x86 -D Version="$version" -D ProductCode="$product_code" \
-    -o "$msi" "$(readlink -f "$wxs")")
+    -o "$msi" "$wxs")
 
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
@@ -32,7 +32,7 @@ msibuild "$msi" "${queries[@]}"
 
 property() { msiinfo export "$msi" Property | sed -n "s/^$1\t\(.*\)\r$/\1/p"; }
 revision=$(msiinfo suminfo "$msi" | sed -n 's/^Revision number (UUID): //p')
-msibuild "$msi" -s "$(property ProductName | iconv -t CP1251)" \
-    "$(property Manufacturer | iconv -t CP1251)" "Intel;1026" "$revision"
+msibuild "$msi" -s "$(property ProductName | iconv -f UTF-8 -t CP1251)" \
+    "$(property Manufacturer | iconv -f UTF-8 -t CP1251)" "Intel;1026" "$revision"
 
 mv "$msi" "$output"

@@ -10,6 +10,9 @@
 #   check-msi.sh texts PACKAGE DESKTOP
 # checks the package's Bulgarian texts and their code page with msiinfo.
 set -euo pipefail
+# Wine makes no file with a Cyrillic name, such as the shortcut, unless the
+# locale's character set is UTF-8.
+export LC_ALL=C.UTF-8
 here=$(dirname "$(readlink -f "$0")")
 mode=$1
 shift
