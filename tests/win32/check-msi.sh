@@ -155,6 +155,8 @@ upgrade)
     [ "$(cut -d'|' -f3 <<<"$entry")" = "$version" ] || fail "the entry left is not $version's"
     [ -f "$installed" ] || fail "the upgrade removed the program"
     [ "$(shortcuts "$name" | grep -c .)" = 1 ] || fail "not one shortcut after the upgrade"
+    ! msiexec /i "$old" || fail "the older package installed over the newer one"
+    [ "$(entries "$name" | cut -d'|' -f3)" = "$version" ] || fail "the refused downgrade changed the entry"
     ;;
 *)
     fail "unknown mode $mode"
