@@ -5,7 +5,7 @@
 # Installs the MSI package silently in the build tree's Wine prefix, as a
 # school's deployment would, and looks at what it left:
 #   check-msi.sh install PACKAGE EXE ICO DESKTOP VERSION
-#   check-msi.sh upgrade OLD_PACKAGE NEW_PACKAGE DESKTOP NEW_VERSION
+#   check-msi.sh upgrade OLD_PACKAGE REBUILT_OLD_PACKAGE NEW_PACKAGE DESKTOP OLD_VERSION NEW_VERSION
 # Run from the build tree, whose prefix it uses. Without Wine,
 #   check-msi.sh texts PACKAGE DESKTOP
 # checks the package's Bulgarian texts and their code page with msiinfo.
@@ -144,13 +144,20 @@ install)
     echo "uninstalled: no program, shortcut or entry left"
     ;;
 upgrade)
-    old=$1 new=$2 name=$(name_of "$3") version=$4
-    packages=("$new" "$old")
+    old=$1 rebuilt=$2 new=$3 name=$(name_of "$4") old_version=$5 version=$6
+    packages=("$new" "$rebuilt" "$old")
     remove_packages
+    # A package built again from the same version is the same product.
     msiexec /i "$old" || fail "msiexec /i $old failed with status $?"
+    msiexec /i "$rebuilt" || fail "msiexec /i $rebuilt failed with status $?"
+    entry=$(entries "$name")
+    echo "entries after the same version again: $entry"
+    [ "$(grep -c . <<<"$entry")" = 1 ] || fail "not one uninstall entry: $entry"
+    [ "$(cut -d'|' -f3 <<<"$entry")" = "$old_version" ] || fail "the entry left is not $old_version's"
+
     msiexec /i "$new" || fail "msiexec /i $new failed with status $?"
     entry=$(entries "$name")
-    echo "entries: $entry"
+    echo "entries after the later version: $entry"
     [ "$(grep -c . <<<"$entry")" = 1 ] || fail "not one uninstall entry: $entry"
     [ "$(cut -d'|' -f3 <<<"$entry")" = "$version" ] || fail "the entry left is not $version's"
     [ -f "$installed" ] || fail "the upgrade removed the program"
