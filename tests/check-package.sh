@@ -7,7 +7,10 @@
 # AppStream files. It takes a minute or two, so CI runs it once, apart from
 # CTest. The build happens in a copy of the source tree in a temporary
 # folder, since dpkg-buildpackage writes into the tree and into its parent.
+# Given a folder, such as the dist/ of scripts/release, it checks the packages
+# and .changes file there instead of building them again.
 set -euo pipefail
+built=${1:+$(readlink -f "$1")}
 cd "$(dirname "$0")/.."
 scripts/deps
 
@@ -22,21 +25,26 @@ arch=$(dpkg --print-architecture)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# What git would ship: tracked and new files, none that .gitignore names.
-mkdir "$work/clayrange"
-git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
-    tar --null -T - -cf - | tar -C "$work/clayrange" -xf -
+packages=${built:-$work}
+if [ -z "$built" ]; then
+    # What git would ship: tracked and new files, none that .gitignore names.
+    mkdir "$work/clayrange"
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
+        tar --null -T - -cf - | tar -C "$work/clayrange" -xf -
 
-start=$SECONDS
-(cd "$work/clayrange" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 ||
-    { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
-echo "dpkg-buildpackage took $((SECONDS - start)) s"
+    start=$SECONDS
+    (cd "$work/clayrange" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 ||
+        { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
+    echo "dpkg-buildpackage took $((SECONDS - start)) s"
+fi
 
-deb=$work/clayrange_${version}_${arch}.deb
-dbgsym=$work/clayrange-dbgsym_${version}_${arch}.deb
-[ -f "$deb" ] || { ls "$work"; fail "no package at $deb"; }
-[ -f "$dbgsym" ] || { ls "$work"; fail "no debug symbols package at $dbgsym"; }
+deb=$packages/clayrange_${version}_${arch}.deb
+dbgsym=$packages/clayrange-dbgsym_${version}_${arch}.deb
+changes=$packages/clayrange_${version}_${arch}.changes
+[ -f "$deb" ] || { ls "$packages"; fail "no package at $deb"; }
+[ -f "$dbgsym" ] || { ls "$packages"; fail "no debug symbols package at $dbgsym"; }
+[ -f "$changes" ] || { ls "$packages"; fail "no .changes file at $changes"; }
 
 expected=$(sort <<EOF_FILES
 ./usr/bin/clayrange
@@ -70,7 +78,7 @@ grep -q '/usr/lib/debug/.build-id/.*\.debug$' <<<"$(dpkg-deb -c "$dbgsym")" ||
 # An unstripped binary or missing relro is a lintian error or warning, and
 # either makes it exit non-zero; infos and pedantic tags are shown, with
 # their explanations, but pass.
-lintian --display-info --pedantic --info --fail-on error,warning "$work/clayrange_${version}_${arch}.changes" ||
+lintian --display-info --pedantic --info --fail-on error,warning "$changes" ||
     fail "lintian reports the problems above"
 
 desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop" ||

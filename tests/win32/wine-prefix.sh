@@ -6,7 +6,8 @@
 # downloaded (no Mono, no Gecko), and the prefix itself, made on first use.
 clayrange_wine_prefix() {
     export WINEPREFIX=$1
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # winemenubuilder would copy the Start menu into the user's own menus.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEARCH=win64
 

@@ -5,15 +5,22 @@
 # Runs a Windows program under Wine, as CTest's emulator: in a prefix of the
 # build tree's own (wine-prefix.sh), on an X server of its own with a small
 # window manager, as on a desktop. Without a window manager Wine waits two
-# seconds for each window it destroys.
+# seconds for each window it destroys. A program that is no file, such as
+# msiexec or reg, is one of Wine's own, run in the prefix of the build tree
+# that holds the working folder.
 set -euo pipefail
 program=$1
 shift
 
-tree=$(dirname "$(readlink -f "$program")")
+if [ -f "$program" ]; then
+    tree=$(dirname "$(readlink -f "$program")")
+else
+    tree=$PWD
+fi
 while [ "$tree" != / ] && [ ! -f "$tree/CMakeCache.txt" ]; do
     tree=$(dirname "$tree")
 done
+[ "$tree" != / ] || { echo "wine-run: no build tree holds $program" >&2; exit 1; }
 # shellcheck source=wine-prefix.sh
 . "$(dirname "$(readlink -f "$0")")/wine-prefix.sh"
 clayrange_wine_prefix "${CLAYRANGE_WINEPREFIX:-$tree/wineprefix}"
