@@ -66,7 +66,7 @@ std::vector<Control *> Form::tabStops() const
             && properties.visible && properties.tabIndex >= 0)
             stops.push_back(control);
     }
-    // Not std::ranges: emscripten's libc++ lacks its stable_sort.
+    // Not std::ranges: the browser build's standard library lacks its stable_sort.
     std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
         return a->properties().tabIndex < b->properties().tabIndex;
     });

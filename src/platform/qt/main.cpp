@@ -72,8 +72,8 @@ int main(int argc, char *argv[])
     form->Form_Load();
     platform::TimerClock clock(form->controls().Timer1);
     platform::FormWindow window(form->form());
-    const platform::Connection news =
-        form->announced.connect([&window](const std::string &message) { window.announce(message); });
+    const platform::Connection news = form->announced.connect(
+        [&window](const std::string &message) { window.announce(message); });
     window.show();
     return QApplication::exec();
 }
