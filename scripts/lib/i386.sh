@@ -24,9 +24,12 @@ AAAAAIAECACABAhdAAAAXQAAAAUAAAAAEAAAuAEAAAAx282A
 EOF
     chmod +x "$dir/probe"
     # The shell's own message ("Exec format error") names the reason.
-    CLAYRANGE_I386_ERROR=$( (exec "$dir/probe") 2>&1) || status=$?
+    CLAYRANGE_I386_ERROR=$("$dir/probe" 2>&1) || status=$?
     rm -rf "$dir"
     [ "$status" -eq 0 ] && return 0
+    # What the shell said, without its name and line and the probe's path.
+    CLAYRANGE_I386_ERROR=$(printf '%s\n' "$CLAYRANGE_I386_ERROR" | head -n 1)
+    CLAYRANGE_I386_ERROR=${CLAYRANGE_I386_ERROR##*/probe: }
     CLAYRANGE_I386_ERROR=${CLAYRANGE_I386_ERROR:-an i386 program exited with status $status}
     return 1
 }
