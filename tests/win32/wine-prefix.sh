@@ -66,6 +66,17 @@ clayrange_wine_loader() {
     return 1
 }
 
+# Says that a background program (PID, started as COMMAND) did not come up,
+# with its exit status if it has ended, and the end of its LOG.
+clayrange_wine_not_up() {
+    local pid=$1 command=$2 log=$3 state="still running"
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" && state="exited with status 0" || state="exited with status $?"
+    fi
+    clayrange_wine_say "'$command' did not come up ($state):"
+    tail -n 20 "$log" | sed 's/^/    /' >&2
+}
+
 # Starts an X server of its own, a classroom PC's screen at 96 dpi, and with
 # WM set, openbox on it: without a window manager Wine waits two seconds for
 # each window it destroys. Sets DISPLAY, clayrange_xvfb and clayrange_wm (the
@@ -80,8 +91,8 @@ clayrange_wine_display() {
         sleep 0.1
     done
     if [ ! -s "$work/display" ]; then
-        clayrange_wine_say "'Xvfb -displayfd 3 -screen 0 1024x768x24' gave no display:"
-        tail -n 20 "$work/xvfb.log" | sed 's/^/    /' >&2
+        clayrange_wine_not_up "$clayrange_xvfb" "Xvfb -displayfd 3 -screen 0 1024x768x24" \
+            "$work/xvfb.log"
         return 1
     fi
     DISPLAY=:$(cat "$work/display")
@@ -94,8 +105,7 @@ clayrange_wine_display() {
         sleep 0.1
     done
     if [ ! -f "$work/ready" ]; then
-        clayrange_wine_say "'openbox' did not start on $DISPLAY:"
-        tail -n 20 "$work/openbox.log" | sed 's/^/    /' >&2
+        clayrange_wine_not_up "$clayrange_wm" "openbox on $DISPLAY" "$work/openbox.log"
         return 1
     fi
 }
