@@ -13,8 +13,8 @@
 set -euo pipefail
 output=$1 wxs=$(readlink -f "$2") sql=$3 exe=$4 ico=$5 version=$6 product_code=$7 arch=$8
 case $arch in
-x86) folder=ProgramFilesFolder platform=Intel ;;
-x64) folder=ProgramFiles64Folder platform=x64 ;;
+x86) folder=ProgramFilesFolder platform=Intel win64=no ;;
+x64) folder=ProgramFiles64Folder platform=x64 win64=yes ;;
 *) echo "make-msi: unknown architecture $arch" >&2; exit 1 ;;
 esac
 
@@ -25,7 +25,7 @@ cp "$exe" "$work/clayrange.exe"
 cp "$ico" "$work/clayrange.ico"
 msi=$work/package.msi
 (cd "$work" && wixl --arch "$arch" -D Version="$version" -D ProductCode="$product_code" \
-    -D ProgramFilesFolder="$folder" -o "$msi" "$wxs")
+    -D ProgramFilesFolder="$folder" -D Win64="$win64" -o "$msi" "$wxs")
 
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
