@@ -1,28 +1,44 @@
 # SPDX-FileCopyrightText: 2026 clayrange developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 
-# Sourced by scripts/deps and the Windows tests. Whether this kernel runs 32-bit
-# x86 programs: some kernels are booted with that emulation off, and there
-# every i386 program, 32-bit Wine among them, fails with "Exec format error".
-# Neither uname nor dpkg's architectures tell, so a tiny i386 program is
-# started: 93 bytes of ELF that only exit with status 0.
-# CLAYRANGE_RUNS_I386=yes|no answers for the kernel, for the scripts' tests.
+# Sourced, by scripts/deps and by the Windows tests. Whether this kernel runs
+# 32-bit x86 programs: some x86_64 kernels are booted without it, and then
+# every i386 program, 32-bit Wine's loader among them, fails with "Exec format
+# error". Neither uname nor dpkg's architecture list tells; starting one does.
+
+# Returns 0 if the kernel ran a 93-byte i386 program that only exits 0;
+# otherwise 1, with the reason in CLAYRANGE_I386_ERROR.
+# CLAYRANGE_I386=yes or no answers for the kernel, for trying what the callers
+# do then.
 clayrange_runs_i386() {
-    case ${CLAYRANGE_RUNS_I386:-} in
+    CLAYRANGE_I386_ERROR=
+    case ${CLAYRANGE_I386:-} in
     yes) return 0 ;;
-    no) return 1 ;;
+    no)
+        CLAYRANGE_I386_ERROR="CLAYRANGE_I386=no"
+        return 1
+        ;;
     esac
-    local dir probe status=1
+    local dir status=1
     # A /tmp mounted noexec refuses every program, so the source tree is next.
     for dir in "${TMPDIR:-/tmp}" "$PWD"; do
-        probe=$(mktemp -p "$dir" .i386-probe.XXXXXX 2>/dev/null) || continue
-        echo 'f0VMRgEBAQAAAAAAAAAAAAIAAwABAAAAVIAECDQAAAAAAAAAAAAAADQAIAABAAAAAAAAAAEAAAAAAAAAAIAECACABAhdAAAAXQAAAAUAAAAAEAAAuAEAAAAx282A' |
-            base64 -d >"$probe" && chmod +x "$probe"
-        local error
-        error=$("$probe" 2>&1)
-        status=$?
-        rm -f "$probe"
-        [[ $error == *"Permission denied"* ]] || break
+        dir=$(mktemp -d -p "$dir" .i386-probe.XXXXXX 2>/dev/null) || continue
+        base64 -d >"$dir/probe" <<'PROBE'
+f0VMRgEBAQAAAAAAAAAAAAIAAwABAAAAVIAECDQAAAAAAAAAAAAAADQAIAABAAAAAAAAAAEAAAAA
+AAAAAIAECACABAhdAAAAXQAAAAUAAAAAEAAAuAEAAAAx282A
+PROBE
+        chmod +x "$dir/probe"
+        status=0
+        # The shell's own message ("Exec format error") names the reason.
+        CLAYRANGE_I386_ERROR=$("$dir/probe" 2>&1) || status=$?
+        rm -rf "$dir"
+        [[ $CLAYRANGE_I386_ERROR == *"Permission denied"* ]] || break
     done
-    return "$status"
+    [ "$status" -eq 0 ] && return 0
+    # What the shell said, without its name and line and the probe's path.
+    CLAYRANGE_I386_ERROR=$(printf '%s\n' "$CLAYRANGE_I386_ERROR" | head -n 1)
+    CLAYRANGE_I386_ERROR=${CLAYRANGE_I386_ERROR##*/probe: }
+    CLAYRANGE_I386_ERROR=${CLAYRANGE_I386_ERROR:-an i386 program exited with status $status}
+    return 1
 }

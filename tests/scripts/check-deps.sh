@@ -114,12 +114,12 @@ check tests-broken 0 'desktop tests' FAKE_BROKEN=reuse -- 'cannot be installed: 
 check desktop-broken 1 'desktop tests' GONE=qt6-base-dev FAKE_BROKEN=qt6-base-dev -- \
     'cannot be installed: qt6-base-dev' 'stopping: desktop could not be installed$' \
     'apt-get install .* reuse'
-check no-i386-kernel 0 'windows windows32' CLAYRANGE_RUNS_I386=no CI=true -- \
+check no-i386-kernel 0 'windows windows32' CLAYRANGE_I386=no CI=true -- \
     'runs no 32-bit programs' '!add-architecture' '!wine32' 'apt-get install .* wixl'
-check wine32-broken-ci 0 windows32 CLAYRANGE_RUNS_I386=yes CI=true FAKE_BROKEN=wine32:i386 -- \
+check wine32-broken-ci 0 windows32 CLAYRANGE_I386=yes CI=true FAKE_BROKEN=wine32:i386 -- \
     'dpkg --add-architecture i386' 'cannot be installed: wine32:i386' \
     'dpkg --remove-architecture i386' 'the 64-bit ones still run'
-check wine32 0 windows32 CLAYRANGE_RUNS_I386=yes -- \
+check wine32 0 windows32 CLAYRANGE_I386=yes -- \
     'dpkg --add-architecture i386' 'apt-get install .* wine32:i386' '!remove-architecture'
 check unknown-group 2 'desktop tset' -- 'no group tset'
 

@@ -43,7 +43,7 @@ LRESULT FieldAccessible::answer(FieldWindow &field, WPARAM wParam, LPARAM lParam
     // own until detach().
     if (!field.m_accessible)
         field.m_accessible = new FieldAccessible(field);
-    return LresultFromObject(IID_IAccessible, wParam, field.m_accessible);
+    return LresultFromObject(__uuidof(IAccessible), wParam, field.m_accessible);
 }
 
 void FieldAccessible::detach(FieldAccessible *accessible)
@@ -80,7 +80,7 @@ HRESULT FieldAccessible::QueryInterface(REFIID iid, void **object)
 {
     if (!object)
         return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible *>(this);
         AddRef();
         return S_OK;
@@ -133,7 +133,7 @@ HRESULT FieldAccessible::get_accParent(IDispatch **parent)
     const FieldWindow *field = this->field();
     if (!field)
         return RPC_E_DISCONNECTED;
-    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), IID_IDispatch,
+    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                       reinterpret_cast<void **>(parent));
 }
 
