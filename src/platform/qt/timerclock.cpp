@@ -3,27 +3,38 @@
 
 #include "timerclock.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace platform {
+
+using namespace std::chrono_literals;
 
 TimerClock::TimerClock(Timer &timer, QObject *parent)
     : QObject(parent)
-    , m_timer(timer)
 {
-    // A coarse timer may stretch each interval by up to 5 %, which would add
-    // minutes to a crossing of several hundred ticks.
-    m_clock.setTimerType(Qt::PreciseTimer);
-    m_clock.setInterval(timer.interval());
-    connect(&m_clock, &QTimer::timeout, this, [this] { m_timer.deliverTick(); });
-    m_enabled = timer.enabledChanged.connect([this](bool enabled) { follow(enabled); });
-    follow(timer.enabled());
+    // A coarse timer may wake up to 5 % early or late: the ticks would wobble,
+    // and each early one would cost a second wake-up.
+    m_wake.setTimerType(Qt::PreciseTimer);
+    m_wake.setSingleShot(true);
+    connect(&m_wake, &QTimer::timeout, this, [this] { m_schedule->wake(); });
+    m_schedule.emplace(timer, static_cast<ClockHost &>(*this));
 }
 
-void TimerClock::follow(bool enabled)
+ClockHost::Time TimerClock::now()
 {
-    if (enabled)
-        m_clock.start();
-    else
-        m_clock.stop();
+    return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+void TimerClock::wakeAt(Time time)
+{
+    // Rounded up: a wake-up before its time would find no tick due.
+    m_wake.start(std::max(std::chrono::ceil<std::chrono::milliseconds>(time - now()), 0ms));
+}
+
+void TimerClock::cancelWake()
+{
+    m_wake.stop();
 }
 
 } // namespace platform

@@ -3,31 +3,35 @@
 
 #pragma once
 
-#include "platform/timer.h"
+#include "platform/tickschedule.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 namespace platform {
 
-// Runs a QTimer exactly while its Timer model is enabled and hands each
-// timeout to the model: the first one interval after the start, none after
-// the stop.
-class TimerClock : public QObject
+// The real clock: a single-shot QTimer wakes the Timer model's tick schedule,
+// and the monotonic steady clock tells it the time. There is no QTimer running
+// while the Timer model is off.
+class TimerClock : public QObject, private ClockHost
 {
     Q_OBJECT
 
 public:
     explicit TimerClock(Timer &timer, QObject *parent = nullptr);
 
-    bool running() const { return m_clock.isActive(); }
+    bool running() const { return m_schedule->running(); }
 
 private:
-    void follow(bool enabled);
+    Time now() override;
+    void wakeAt(Time time) override;
+    void cancelWake() override;
 
-    Timer &m_timer;
-    QTimer m_clock;
-    Connection m_enabled;
+    QTimer m_wake;
+    // Made once the QTimer is ready: it may be asked for a wake-up at once.
+    std::optional<TickSchedule> m_schedule;
 };
 
 } // namespace platform

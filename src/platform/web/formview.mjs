@@ -4,7 +4,6 @@
 import {Announcer} from './announcer.mjs';
 import {cssColor, FieldView} from './fieldview.mjs';
 import {PixelGrid} from './pixelgrid.mjs';
-import {TickClock} from './tickclock.mjs';
 
 // The window's client area as DOM elements, built from the core's window
 // description, following the core's changes and passing clicks back to it.
@@ -13,8 +12,8 @@ export class FormView {
     #range = null;
     #box = null;
     #field = null;
-    #clock = null;
-    #timerId = -1;
+    #wakeTime = -1;
+    #wakeTimer = null;
     #announcer;
     #twipsPerPixel = 15;
     #size = {width: 0, height: 0};
@@ -61,14 +60,6 @@ export class FormView {
             if (!first && control.kind !== 'Label')
                 first = element;
         }
-        for (const control of controls) {
-            if (control.kind !== 'Timer')
-                continue;
-            this.#timerId = control.id;
-            this.#clock = new TickClock(control.interval, () => this.#call(() => range.tick()));
-            if (control.enabled)
-                this.#clock.start();
-        }
         box.append(this.#announcer.element);
         document.body.append(box);
 
@@ -95,14 +86,8 @@ export class FormView {
     moved(id, left, top) { this.#field?.moved(id, left, top); }
 
     enabledChanged(id, enabled) {
-        if (id === this.#timerId) {
-            if (enabled)
-                this.#clock.start();
-            else
-                this.#clock.stop();
-        } else if (this.#field?.has(id)) {
+        if (this.#field?.has(id))
             this.#field.setEnabled(id, enabled);
-        }
     }
 
     textChanged(id, text) {
@@ -209,20 +194,39 @@ export class FormView {
         return box;
     }
 
-    // Every call into the core ends with the page showing the range's state.
+    // Every call into the core ends with the page showing the range's state
+    // and the core's clock set to wake when it asks.
     #call(action) {
         action();
         this.#updateState();
+        this.#setWake(this.#range.wakeTime());
     }
 
     // Written only when it changes: nearly every tick leaves both as they were.
     #updateState() {
-        const clock = this.#clock?.running ? 'running' : 'stopped';
+        const clock = this.#range.clockRunning() ? 'running' : 'stopped';
         if (this.#box.dataset.clock !== clock)
             this.#box.dataset.clock = clock;
         const shot = String(this.#range.activeShot());
         if (this.#field && this.#field.element.dataset.activeShot !== shot)
             this.#field.element.dataset.activeShot = shot;
+    }
+
+    // A timer already set for that time stands.
+    #setWake(time) {
+        if (time === this.#wakeTime)
+            return;
+        clearTimeout(this.#wakeTimer);
+        this.#wakeTime = time;
+        this.#wakeTimer = null;
+        if (time < 0)
+            return;
+        // Rounded up: a timer never fires before its delay, so it finds its tick due.
+        const delay = Math.max(0, Math.ceil(time - performance.now()));
+        this.#wakeTimer = setTimeout(() => {
+            this.#wakeTime = -1;
+            this.#call(() => this.#range.wake());
+        }, delay);
     }
 
     // From the viewport's and the box's known sizes, so that building the page

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webrange.h"
 
-#include "platform/timer.h"
-
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -88,6 +88,7 @@ val describe(int id, const Control &control, int names)
 
 WebRange::WebRange(val listener)
     : m_listener(std::move(listener))
+    , m_schedule(m_form.controls().Timer1, *this)
 {
     m_form.Form_Load();
     const auto &controls = m_form.form().controls();
@@ -153,9 +154,15 @@ void WebRange::click(int id)
         control.click();
 }
 
-void WebRange::tick()
+double WebRange::wakeTime() const
 {
-    m_form.controls().Timer1.deliverTick();
+    return m_wakeTime ? double(m_wakeTime->count()) / 1000 : -1;
+}
+
+platform::ClockHost::Time WebRange::now()
+{
+    // performance.now(), in milliseconds with a fraction.
+    return Time(std::llround(emscripten_get_now() * 1000));
 }
 
 int WebRange::activeShot() const
@@ -170,6 +177,8 @@ EMSCRIPTEN_BINDINGS(clayrange)
         .function("form", &WebRange::form)
         .function("controls", &WebRange::controls)
         .function("click", &WebRange::click)
-        .function("tick", &WebRange::tick)
-        .function("activeShot", &WebRange::activeShot);
+        .function("activeShot", &WebRange::activeShot)
+        .function("clockRunning", &WebRange::clockRunning)
+        .function("wakeTime", &WebRange::wakeTime)
+        .function("wake", &WebRange::wake);
 }

@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/tickschedule.h"
 #include "ui/rangeform.h"
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <vector>
 
 // The window's core as the page sees it: the description to build the page
 // from, and every change of a control passed on to a JavaScript listener.
-// Controls are named by their place in the description.
-class WebRange
+// Controls are named by their place in the description. The page wakes the
+// timer's schedule with setTimeout at the time the schedule asks for.
+class WebRange : private platform::ClockHost
 {
 public:
     // The listener has moved(id, left, top), enabledChanged(id, enabled),
@@ -26,13 +29,22 @@ public:
 
     // A click on the control: it reacts only if it is enabled and clickable.
     void click(int id);
-    void tick();
     int activeShot() const;
+    bool clockRunning() const { return m_schedule.running(); }
+    // When the schedule wants waking, in milliseconds on performance.now()'s
+    // clock, or -1 for never.
+    double wakeTime() const;
+    void wake() { m_schedule.wake(); }
 
 private:
     void listen(int id, platform::Control &control);
+    Time now() override;
+    void wakeAt(Time time) override { m_wakeTime = time; }
+    void cancelWake() override { m_wakeTime.reset(); }
 
     RangeForm m_form;
     emscripten::val m_listener;
     std::vector<platform::Connection> m_connections;
+    std::optional<Time> m_wakeTime;
+    platform::TickSchedule m_schedule;
 };

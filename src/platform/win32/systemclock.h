@@ -3,15 +3,16 @@
 
 #pragma once
 
-#include "tickclock.h"
+#include "platform/tickschedule.h"
 
 #include <windows.h>
 
 namespace platform::win32 {
 
 // The real clock: the performance counter for the time, and a window timer of
-// the window's thread for the wake-ups. There is no timer at all while the
-// Timer model is off, so an idle window uses no processor time.
+// the window's thread for the wake-ups of the tick schedule. There is no timer
+// at all while the Timer model is off, so an idle window uses no processor
+// time.
 class SystemClock : private ClockHost
 {
 public:
@@ -20,17 +21,17 @@ public:
     SystemClock(const SystemClock &) = delete;
     SystemClock &operator=(const SystemClock &) = delete;
 
-    bool running() const { return m_clock.running(); }
+    bool running() const { return m_schedule.running(); }
 
 private:
-    std::int64_t nowMicroseconds() override;
-    void wakeAfter(unsigned milliseconds) override;
+    Time now() override;
+    void wakeAt(Time time) override;
     void cancelWake() override;
     static void CALLBACK timerProc(HWND window, UINT message, UINT_PTR id, DWORD time);
 
     HWND m_window;
     LARGE_INTEGER m_frequency{};
-    TickClock m_clock;
+    TickSchedule m_schedule;
 };
 
 } // namespace platform::win32
