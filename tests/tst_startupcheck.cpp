@@ -32,7 +32,6 @@ void TestStartupCheck::heldWarningsArePrintedAsQtPrintsThem_data()
 {
     QTest::addColumn<QByteArray>("category");
     QTest::newRow("no category") << QByteArray();
-    QTest::newRow("default") << "default"_ba;
     QTest::newRow("named") << "qt.qpa.plugin"_ba;
 }
 
