@@ -23,10 +23,15 @@ QList<Heard> heard;
 
 void hear(QAccessibleEvent *event)
 {
+    // A widget being destroyed has no interface left, and a bridge drops its
+    // events; some Qt releases still send one as the window goes.
+    const QAccessibleInterface *about = event->accessibleInterface();
+    if (!about)
+        return;
     QAccessible::State changed;
     if (event->type() == QAccessible::StateChanged)
         changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
-    heard.append({event->type(), event->accessibleInterface()->text(QAccessible::Name), changed});
+    heard.append({event->type(), about->text(QAccessible::Name), changed});
 }
 
 QStringList namesHeard(QAccessible::Event type)

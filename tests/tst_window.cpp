@@ -240,7 +240,7 @@ void TestWindow::exerciseTextCanBeSelectedAndCopiedFromTheKeyboard()
 
 void TestWindow::focusStartsInTheTextAndFollowsTheTabOrder()
 {
-    QApplication::setActiveWindow(m_window);
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QCOMPARE(QApplication::focusWidget(), widget("Text1", 0));
     const QList<QWidget *> order{static_cast<QWidget *>(field()),

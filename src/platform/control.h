@@ -21,15 +21,16 @@ struct ControlName {
 };
 
 // The design-time description of one control, as the window is laid out.
-// Texts are UTF-8.
+// Texts are UTF-8. Every member has an initializer, so a design names only
+// what it sets without clang's missing-field warning.
 struct ControlProperties {
     ControlKind kind = ControlKind::Label;
-    std::string name;
-    int index = -1;        // -1: not part of a control array
-    std::string container; // empty: the window itself
-    TwipsRect rect;
-    std::optional<Rgb> backColor; // empty: the toolkit's standard look
-    std::string text;
+    std::string name{};
+    int index = -1;          // -1: not part of a control array
+    std::string container{}; // empty: the window itself
+    TwipsRect rect{};
+    std::optional<Rgb> backColor{}; // empty: the toolkit's standard look
+    std::string text{};
     int tabIndex = -1;
     Alignment alignment = Alignment::Left;
     bool visible = true;
@@ -39,8 +40,8 @@ struct ControlProperties {
     bool readOnly = false;
     bool verticalScrollBar = false;
     int interval = 0; // timers, in milliseconds
-    std::string accessibleName;
-    ControlName labelFor; // a caption that names the control beside it
+    std::string accessibleName{};
+    ControlName labelFor{}; // a caption that names the control beside it
 };
 
 // A control as the range logic sees it: geometry in twips, an enabled state and

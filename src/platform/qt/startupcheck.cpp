@@ -48,7 +48,10 @@ bool StartupCheck::noDisplay(const std::vector<Message> &messages)
 
 void StartupCheck::replay(const Message &message) const
 {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    // A message without a category (qErrnoWarning's, say) must stay without
+    // one: an empty name would print as a stray ": " before the text.
+    const char *category = message.category.isNull() ? nullptr : message.category.constData();
+    const QMessageLogContext context(nullptr, 0, nullptr, category);
     m_previous(message.type, context, message.text);
 }
 
