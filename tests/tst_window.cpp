@@ -46,13 +46,13 @@ private:
     {
         return m_range->widget(name, index);
     }
-    platform::FieldWidget *field() const { return m_range->field(); }
+    platform::qt::FieldWidget *field() const { return m_range->field(); }
     QLineEdit *counter(int index) const { return m_range->counter(index); }
     QPoint shotPoint(int index) const { return m_range->shotPoint(index); }
     QColor pixel(QPoint at) const { return m_window->grab().toImage().pixelColor(at); }
 
     std::unique_ptr<WindowFixture> m_range;
-    platform::FormWindow *m_window = nullptr;
+    platform::qt::FormWindow *m_window = nullptr;
 };
 
 void TestWindow::init()
@@ -128,7 +128,7 @@ void TestWindow::frameIsCentredOnTheScreen()
     QFETCH(QMargins, frame);
     QFETCH(QPoint, position);
     const QPoint topLeft =
-        platform::FormWindow::centredFramePosition(available, QSize(451, 424), frame);
+        platform::qt::FormWindow::centredFramePosition(available, QSize(451, 424), frame);
     QCOMPARE(topLeft, position);
     const QRect outer(
         topLeft, QSize(451 + frame.left() + frame.right(), 424 + frame.top() + frame.bottom()));
