@@ -5,14 +5,24 @@
 
 namespace platform {
 
+namespace {
+
+bool contains(const TwipsRect &rect, TwipsPoint point)
+{
+    return point.x >= rect.left && point.x < rect.right() && point.y >= rect.top
+           && point.y < rect.bottom();
+}
+
+} // namespace
+
 Control *PictureBox::childAt(TwipsPoint point) const
 {
     const TwipsRect inner = innerRect();
-    if (!TwipsRect{0, 0, inner.width, inner.height}.contains(point))
+    if (!contains({0, 0, inner.width, inner.height}, point))
         return nullptr;
     // Topmost first: later children are drawn over earlier ones.
     for (auto child = m_children.rbegin(); child != m_children.rend(); ++child) {
-        if ((*child)->properties().visible && (*child)->rect().contains(point))
+        if ((*child)->properties().visible && contains((*child)->rect(), point))
             return *child;
     }
     return nullptr;

@@ -11,11 +11,6 @@ namespace platform {
 // window was laid out; only the views turn them into pixels.
 inline constexpr float TwipsPerPixel = 15.0f;
 
-struct TwipsPoint {
-    float x = 0;
-    float y = 0;
-};
-
 struct TwipsRect {
     float left = 0;
     float top = 0;
@@ -24,11 +19,13 @@ struct TwipsRect {
 
     float right() const { return left + width; }
     float bottom() const { return top + height; }
-    bool contains(TwipsPoint point) const
-    {
-        return point.x >= left && point.x < right() && point.y >= top && point.y < bottom();
-    }
     friend bool operator==(const TwipsRect &, const TwipsRect &) = default;
+};
+
+// A point where a pupil clicked, mapped back from the screen's pixels.
+struct TwipsPoint {
+    float x = 0;
+    float y = 0;
 };
 
 struct Rgb {
