@@ -20,5 +20,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests run under Wine, in a prefix of the build tree's own, on an X server of
-# their own.
+# their own (tests/win32/wine-run.sh), with 32-bit Wine's own loader, from
+# wine32, which runs only where the kernel runs 32-bit programs.
+set(CLAYRANGE_WINE_LOADER /usr/lib/wine/wine CACHE FILEPATH "Wine's loader for this tree's programs")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine-run.sh)

@@ -4,7 +4,8 @@
 
 # Measures the Windows edition under Wine against a bare Win32 window and
 # prints a table. It builds nothing and is not a test: nothing here fails on a
-# timing. Usage: winbench.sh [build tree, default build/windows]
+# timing. Usage: winbench.sh [build tree, default build/windows; build/windows-x64
+# runs under 64-bit Wine]
 # CLAYRANGE_BENCH_RUNS (21) start-up pairs, CLAYRANGE_BENCH_CPU_RUNS (5) CPU runs.
 set -euo pipefail
 source=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
@@ -18,11 +19,11 @@ for exe in "$program" "$ours" "$bare"; do
     [ -f "$exe" ] || { echo "winbench: no $exe; build the windows preset first" >&2; exit 2; }
 done
 
-# A prefix of the benchmark's own, so that a test run in the same tree never
-# shares its server.
+# The tree's own Wine loader, as the tests use it.
 # shellcheck source=../../tests/win32/wine-prefix.sh
 . "$source/tests/win32/wine-prefix.sh"
-clayrange_wine_prefix "$tree/wineprefix-bench"
+clayrange_wine_loader "$tree"
+export CLAYRANGE_WINE
 
 work=$(mktemp -d)
 xvfb=
@@ -33,11 +34,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A screen the size of a classroom PC's, at 96 dpi, as the tests have.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+# A screen the size of a classroom PC's, at 96 dpi, as the tests have, and a
+# prefix of the benchmark's own, so that a test run in the same tree never
+# shares its server.
+clayrange_wine_display "$work"
+xvfb=$clayrange_xvfb
+clayrange_wine_prefix "$tree/wineprefix-bench"
 # One server for every run, so that no run pays for starting it.
 wineserver -p
 
@@ -47,7 +49,7 @@ wineserver -p
 launch() {
     exec /usr/bin/python3 -c 'import os, sys, time
 print("start", time.clock_gettime_ns(time.CLOCK_MONOTONIC_RAW), flush=True)
-os.execvp("wine", ["wine"] + sys.argv[1:])' "$@"
+os.execv(sys.argv[1], sys.argv[1:])' "$CLAYRANGE_WINE" "$@"
 }
 
 # Milliseconds to the first frame, to the program's own start and from there,
@@ -149,7 +151,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f x", a / b }'; }
 pairRatios() { paste -d' ' "$work/ours" "$work/bare" | awk -v c="$1" -v n=$(($1 + 4)) \
     '{ printf "%.2f\n", $c / $n }'; }
 
-echo "Wine $(wine --version 2>/dev/null), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Wine $("$CLAYRANGE_WINE" --version 2>/dev/null), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "medians of $runs alternating pairs (start-up, memory) and of $cpuRuns runs (CPU), with ranges"
 echo
 row "measure" "value" "target"

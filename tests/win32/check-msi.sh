@@ -9,6 +9,7 @@
 # Run from the build tree, whose prefix it uses. Without Wine,
 #   check-msi.sh texts PACKAGE DESKTOP
 # checks the package's Bulgarian texts and their code page with msiinfo.
+# CLAYRANGE_MSI_ARCH is the package's architecture: x86 (by default) or x64.
 set -euo pipefail
 # Wine makes no file with a Cyrillic name, such as the shortcut, unless the
 # locale's character set is UTF-8.
@@ -18,12 +19,22 @@ mode=$1
 shift
 
 fail() { echo "check-msi: $*" >&2; exit 1; }
-wine() { "$here/wine-run.sh" "$@" 2>/dev/null; }
+# Wine's own chatter is left out; wine-run.sh's word on why Wine did not run is not.
+wine() {
+    local status=0
+    "$here/wine-run.sh" "$@" 2>"$work/wine-stderr" || status=$?
+    grep '^wine-run' -A20 "$work/wine-stderr" >&2 || true
+    return "$status"
+}
 windows_path() { local path; path=$(readlink -f "$1"); echo "Z:${path//\//\\}"; }
 
 prefix=${CLAYRANGE_WINEPREFIX:-$PWD/wineprefix}
 work=$(mktemp -d -p "$PWD")
-installed="$prefix/drive_c/Program Files (x86)/clayrange/clayrange.exe"
+case ${CLAYRANGE_MSI_ARCH:-x86} in
+x86) program_files='Program Files (x86)' platform=Intel ;;
+x64) program_files='Program Files' platform=x64 ;;
+esac
+installed="$prefix/drive_c/$program_files/clayrange/clayrange.exe"
 
 # The uninstall entries whose name is NAME, in the 32- and 64-bit views (Wine
 # shows one entry in both), one line each:
@@ -99,7 +110,8 @@ EOF_TEXTS
     summary=$(msiinfo suminfo "$package" | iconv -f CP1251 -t UTF-8)
     echo "$summary"
     grep -qxF "Subject: $name" <<<"$summary" || fail "the summary's subject is not $name in Windows-1251"
-    grep -qx 'Template: Intel;1026' <<<"$summary" || fail "the summary names no Bulgarian language"
+    grep -qx "Template: $platform;1026" <<<"$summary" ||
+        fail "the summary names not $platform and the Bulgarian language"
     # Anywhere in the file, a Bulgarian text in UTF-8 would be read as 1251.
     ! grep -qaF "$name" "$package" || fail "the package holds $name in UTF-8"
     ;;
@@ -116,7 +128,7 @@ install)
     [ "$(grep -c . <<<"$link")" = 1 ] || fail "no one shortcut named $name: '$link'"
     echo "shortcut: $link"
     link_texts=$(strings -a "$link"; strings -a -el "$link")
-    for target in 'C:\Program Files (x86)\clayrange\clayrange.exe' 'clayrange.ico'; do
+    for target in "C:\\$program_files\\clayrange\\clayrange.exe" 'clayrange.ico'; do
         grep -qF "$target" <<<"$link_texts" || fail "the shortcut does not name $target"
     done
     entry=$(entries "$name")

@@ -8,7 +8,9 @@
 
 #include <oleacc.h>
 
+#include <cstdio>
 #include <functional>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -70,12 +72,20 @@ struct AccessibilityTest : WindowFixture {
     AccessibilityTest() { winEvents.clear(), notified.clear(); }
     ~AccessibilityTest() override { UnhookWinEvent(m_hook); }
 
+    // Without the object a test cannot go on: it stops there, failed, where
+    // a null object would crash it.
     static ComPtr<IAccessible> of(HWND hwnd)
     {
         ComPtr<IAccessible> accessible;
-        EXPECT_EQ(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), IID_IAccessible,
-                                             reinterpret_cast<void **>(accessible.put())),
-                  S_OK);
+        const HRESULT result =
+            AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                       reinterpret_cast<void **>(accessible.put()));
+        if (result != S_OK || !accessible) {
+            char text[64];
+            std::snprintf(text, sizeof text, "AccessibleObjectFromWindow answered 0x%08lx",
+                          ULONG(result));
+            throw std::runtime_error(text);
+        }
         return accessible;
     }
     // The events of one kind since the last look.

@@ -42,7 +42,7 @@ LRESULT FieldAccessible::answer(ComPtr<FieldAccessible> &holder, FieldWindow &fi
         return 0;
     if (!holder)
         holder = ComPtr<FieldAccessible>(new FieldAccessible(field));
-    return LresultFromObject(IID_IAccessible, wParam, holder.get());
+    return LresultFromObject(__uuidof(IAccessible), wParam, holder.get());
 }
 
 FieldAccessible::FieldAccessible(FieldWindow &field)
@@ -82,7 +82,7 @@ HRESULT FieldAccessible::QueryInterface(REFIID iid, void **object)
 {
     if (!object)
         return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible *>(this);
         AddRef();
         return S_OK;
@@ -135,7 +135,7 @@ HRESULT FieldAccessible::get_accParent(IDispatch **parent)
     const FieldWindow *field = this->field();
     if (!field)
         return RPC_E_DISCONNECTED;
-    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), IID_IDispatch,
+    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                       reinterpret_cast<void **>(parent));
 }
 
