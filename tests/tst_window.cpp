@@ -153,11 +153,13 @@ void TestWindow::colorsAndStackingAreExact()
     QCOMPARE(image.pixelColor(QPoint(151, 240)), QColor(0xff, 0xc0, 0x80));
     QVERIFY(image.pixelColor(QPoint(152, 240)) != QColor(0xff, 0xc0, 0x80));
 
-    // Where a shot crosses the target, the shot is drawn on top.
+    // Where a shot crosses the target, the shot is drawn on top and takes the click.
     m_range->target().setLeft(1800);
     m_range->shot(0).setTop(400);
-    QCOMPARE(pixel(field()->childRect(m_range->shot(0)).center().toPoint() + fieldOrigin),
-             QColor(0xc0, 0x40, 0x00));
+    const QPoint crossing = field()->childRect(m_range->shot(0)).center().toPoint();
+    QCOMPARE(pixel(crossing + fieldOrigin), QColor(0xc0, 0x40, 0x00));
+    QTest::mouseClick(field(), Qt::LeftButton, {}, crossing);
+    QCOMPARE(m_range->state().ActiveShot, 0);
 }
 
 void TestWindow::disabledShotsLookTheSame()
