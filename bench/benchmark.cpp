@@ -127,11 +127,11 @@ void windowTick()
 {
     RangeForm form;
     form.Form_Load();
-    platform::FormWindow window(form.form());
+    platform::qt::FormWindow window(form.form());
     window.show();
     QCoreApplication::processEvents();
     auto *field =
-        qobject_cast<platform::FieldWidget *>(window.widgetFor(*form.form().find("Picture1")));
+        qobject_cast<platform::qt::FieldWidget *>(window.widgetFor(*form.form().find("Picture1")));
     PaintMeter meter;
     field->installEventFilter(&meter);
 
@@ -260,7 +260,7 @@ void cpu()
     RangeForm form;
     form.Form_Load();
     platform::TimerClock timer(form.controls().Timer1);
-    platform::FormWindow window(form.form());
+    platform::qt::FormWindow window(form.form());
     window.show();
     runFor(500);
 
@@ -277,7 +277,7 @@ void crossingTime()
     RangeForm form;
     form.Form_Load();
     platform::TimerClock timer(form.controls().Timer1);
-    platform::FormWindow window(form.form());
+    platform::qt::FormWindow window(form.form());
     window.show();
     runFor(200);
     QEventLoop loop;

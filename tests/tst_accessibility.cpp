@@ -71,7 +71,7 @@ private:
     QAccessibleInterface *fieldChild(int index) const { return of(m_range->field())->child(index); }
     QRect expectedScreenRect(const platform::Control &control) const
     {
-        platform::FieldWidget *field = m_range->field();
+        platform::qt::FieldWidget *field = m_range->field();
         const QRect local = field->childRect(control).intersected(field->innerRect()).toRect();
         return {field->mapToGlobal(local.topLeft()), local.size()};
     }

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-using platform::PixelMapping;
 using platform::TwipsRect;
+using platform::qt::PixelMapping;
 
 // The one twips-to-pixels mapping behind painting, hit-testing and accessibility.
 class TestPixelMapping : public QObject

@@ -46,13 +46,13 @@ private:
     {
         return m_range->widget(name, index);
     }
-    platform::FieldWidget *field() const { return m_range->field(); }
+    platform::qt::FieldWidget *field() const { return m_range->field(); }
     QLineEdit *counter(int index) const { return m_range->counter(index); }
     QPoint shotPoint(int index) const { return m_range->shotPoint(index); }
     QColor pixel(QPoint at) const { return m_window->grab().toImage().pixelColor(at); }
 
     std::unique_ptr<WindowFixture> m_range;
-    platform::FormWindow *m_window = nullptr;
+    platform::qt::FormWindow *m_window = nullptr;
 };
 
 void TestWindow::init()
@@ -128,7 +128,7 @@ void TestWindow::frameIsCentredOnTheScreen()
     QFETCH(QMargins, frame);
     QFETCH(QPoint, position);
     const QPoint topLeft =
-        platform::FormWindow::centredFramePosition(available, QSize(451, 424), frame);
+        platform::qt::FormWindow::centredFramePosition(available, QSize(451, 424), frame);
     QCOMPARE(topLeft, position);
     const QRect outer(
         topLeft, QSize(451 + frame.left() + frame.right(), 424 + frame.top() + frame.bottom()));
@@ -153,11 +153,13 @@ void TestWindow::colorsAndStackingAreExact()
     QCOMPARE(image.pixelColor(QPoint(151, 240)), QColor(0xff, 0xc0, 0x80));
     QVERIFY(image.pixelColor(QPoint(152, 240)) != QColor(0xff, 0xc0, 0x80));
 
-    // Where a shot crosses the target, the shot is drawn on top.
+    // Where a shot crosses the target, the shot is drawn on top and takes the click.
     m_range->target().setLeft(1800);
     m_range->shot(0).setTop(400);
-    QCOMPARE(pixel(field()->childRect(m_range->shot(0)).center().toPoint() + fieldOrigin),
-             QColor(0xc0, 0x40, 0x00));
+    const QPoint crossing = field()->childRect(m_range->shot(0)).center().toPoint();
+    QCOMPARE(pixel(crossing + fieldOrigin), QColor(0xc0, 0x40, 0x00));
+    QTest::mouseClick(field(), Qt::LeftButton, {}, crossing);
+    QCOMPARE(m_range->state().ActiveShot, 0);
 }
 
 void TestWindow::disabledShotsLookTheSame()

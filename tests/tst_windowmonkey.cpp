@@ -23,7 +23,7 @@ void TestWindowMonkey::randomClicksAndTicksKeepTheWindowConsistent()
     const QSize client = range.window.size();
     const QRect buttons[] = {range.widget("Command1", 0)->geometry(),
                              range.widget("Command1", 1)->geometry()};
-    platform::FieldWidget *field = range.field();
+    platform::qt::FieldWidget *field = range.field();
     const QRectF targetAtRest = field->childRect(range.target());
     float columns[ShotCount];
     for (int i = 0; i < ShotCount; ++i)

@@ -24,9 +24,9 @@ struct WindowFixture : RangeFixture {
     {
         return window.widgetFor(*form.form().find(name, index));
     }
-    platform::FieldWidget *field() const
+    platform::qt::FieldWidget *field() const
     {
-        return qobject_cast<platform::FieldWidget *>(widget("Picture1"));
+        return qobject_cast<platform::qt::FieldWidget *>(widget("Picture1"));
     }
     QLineEdit *counter(int index) const
     {
@@ -38,6 +38,6 @@ struct WindowFixture : RangeFixture {
         return field()->childRect(shot(index)).toRect().topLeft() + QPoint(4, 2);
     }
 
-    platform::FormWindow window;
+    platform::qt::FormWindow window;
     platform::Connection news;
 };

@@ -49,7 +49,7 @@ void Control::setText(std::string_view text)
 
 void Control::click()
 {
-    if (m_enabled)
+    if (takesClick())
         clicked.notify(index());
 }
 

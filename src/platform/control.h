@@ -75,7 +75,16 @@ public:
     // then does not allocate on every change.
     void setText(std::string_view text);
 
-    // What a mouse click delivers: nothing while the control is disabled.
+    // A control whose Click the window delivers: the buttons, and captions made
+    // to take clicks, such as the shots. The field, the target and the other
+    // captions never react.
+    bool clickable() const
+    {
+        return kind() == ControlKind::CommandButton || m_properties.clickable;
+    }
+    // Whether a click now delivers Click: a disabled control ignores it.
+    bool takesClick() const { return m_enabled && clickable(); }
+    // What a mouse click delivers: Click if the control takes it, else nothing.
     void click();
 
     Signal<TwipsRect> moved; // with the place it left

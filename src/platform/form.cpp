@@ -73,10 +73,41 @@ std::vector<Control *> Form::tabStops() const
     return stops;
 }
 
+std::vector<Control *> Form::stackingOrder() const
+{
+    std::vector<Control *> order = tabStops();
+    const auto shown = [](const Control *control) {
+        const ControlProperties &properties = control->properties();
+        return properties.visible && properties.container.empty()
+               && properties.kind != ControlKind::Timer;
+    };
+    const auto listed = [&order](const Control *control) {
+        return std::find(order.begin(), order.end(), control) != order.end();
+    };
+    for (const bool captions : {false, true}) {
+        for (Control *control : m_order) {
+            if (shown(control) && (control->kind() == ControlKind::Label) == captions
+                && !listed(control))
+                order.push_back(control);
+        }
+    }
+    std::erase_if(order, [&shown](const Control *control) { return !shown(control); });
+    return order;
+}
+
 Control *Form::namedBy(const Control &caption) const
 {
     const ControlName &target = caption.properties().labelFor;
     return target.name.empty() ? nullptr : find(target.name, target.index);
+}
+
+Control *Form::captionOf(const Control &control) const
+{
+    for (Control *caption : m_order) {
+        if (namedBy(*caption) == &control)
+            return caption;
+    }
+    return nullptr;
 }
 
 void Form::missing(std::string_view name, int index)

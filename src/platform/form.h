@@ -47,9 +47,15 @@ public:
     // The controls that take the keyboard focus, in the order Tab moves through
     // them. Captions, hidden controls and the timer never take it.
     std::vector<Control *> tabStops() const;
+    // The controls shown on the window itself, front to back: the tab stops in
+    // tab order, then the rest, and the captions last, behind what overlaps
+    // them. Hidden controls, the timer and what a container holds are left out.
+    std::vector<Control *> stackingOrder() const;
     // The control a caption names, such as the attempts box for "Опити:";
     // none for a caption that names nothing or any other control.
     Control *namedBy(const Control &caption) const;
+    // The caption that names a control, or none.
+    Control *captionOf(const Control &control) const;
 
     // For controls the program cannot do without: a description that lacks one
     // is a build fault, caught by the tests, never a state the program runs in.

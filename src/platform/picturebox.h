@@ -30,6 +30,15 @@ public:
     const std::vector<Control *> &children() const { return m_children; }
     void addChild(Control *child) { m_children.push_back(child); }
 
+    // Points are in twips from the inner area's top-left corner, where the
+    // children are placed; each front end maps its pixels here, as it maps
+    // the children's places to its pixels for painting.
+    // The topmost visible child drawn at a point, or none.
+    Control *childAt(TwipsPoint point) const;
+    // The child that a click at a point goes to, or none: the topmost child
+    // there, if it takes clicks now.
+    Control *clickTargetAt(TwipsPoint point) const;
+
 private:
     std::vector<Control *> m_children;
 };

@@ -22,6 +22,12 @@ struct TwipsRect {
     friend bool operator==(const TwipsRect &, const TwipsRect &) = default;
 };
 
+// A point where a pupil clicked, mapped back from the screen's pixels.
+struct TwipsPoint {
+    float x = 0;
+    float y = 0;
+};
+
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;

@@ -27,11 +27,8 @@ RangeControls findRangeControls(const platform::Form &form)
 // The caption that names a box beside it, such as "Опити:" for the attempts.
 std::string captionOf(const platform::Form &form, const platform::Control &box)
 {
-    for (const platform::Control *control : form.controls()) {
-        if (form.namedBy(*control) == &box)
-            return control->text();
-    }
-    return box.name();
+    const platform::Control *caption = form.captionOf(box);
+    return caption ? caption->text() : box.name();
 }
 
 } // namespace

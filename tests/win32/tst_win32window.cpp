@@ -105,14 +105,17 @@ TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)
     EXPECT_EQ(pixel({151, 252}), RGB(0xff, 0xc0, 0x80));
     EXPECT_NE(pixel({152, 252}), RGB(0xff, 0xc0, 0x80));
 
-    // A disabled shot looks the same; a shot crossing the target is on top.
-    click(field(), shotPoint(0));
-    ASSERT_FALSE(shot(4).enabled());
-    EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
+    // A shot crossing the target is on top, and takes the click there.
     form.controls().Label2.setLeft(1800);
     shot(0).setTop(400);
     const RECT crossing = window.field().childRect(shot(0));
-    EXPECT_EQ(pixel(inField({crossing.left + 4, crossing.top + 4})), RGB(0xc0, 0x40, 0x00));
+    const POINT onBoth{crossing.left + 4, crossing.top + 4};
+    EXPECT_EQ(pixel(inField(onBoth)), RGB(0xc0, 0x40, 0x00));
+    click(field(), onBoth);
+    EXPECT_EQ(form.range().state().ActiveShot, 0);
+    // A disabled shot looks the same.
+    ASSERT_FALSE(shot(4).enabled());
+    EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
 }
 
 TEST_F(WindowFixture, aTickRepaintsOnlyThePlacesLeftAndTakenAndLeavesNoTrace)

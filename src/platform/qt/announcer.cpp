@@ -3,7 +3,7 @@
 
 #include "announcer.h"
 
-namespace platform {
+namespace platform::qt {
 
 Announcer::Announcer(QWidget *parent)
     : QWidget(parent)
@@ -41,4 +41,4 @@ QString AnnouncerAccessible::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
-} // namespace platform
+} // namespace platform::qt

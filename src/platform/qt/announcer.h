@@ -6,7 +6,7 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
-namespace platform {
+namespace platform::qt {
 
 // Tells a screen reader short news, such as a new count, without moving the
 // focus. Qt 6.4 has no call for that; what AT-SPI and Orca honour is a
@@ -37,4 +37,4 @@ public:
     QString text(QAccessible::Text t) const override;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -3,7 +3,7 @@
 
 #include "bevel.h"
 
-namespace platform {
+namespace platform::qt {
 
 namespace {
 
@@ -41,4 +41,4 @@ void Bevel::draw(QPainter &painter, const QRect &area, Kind kind)
     }
 }
 
-} // namespace platform
+} // namespace platform::qt

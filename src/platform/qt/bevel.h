@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QRect>
 
-namespace platform {
+namespace platform::qt {
 
 // The classic two-pixel edges of buttons and fields, drawn as flat lines in
 // logical pixels so that they stay crisp at every scale.
@@ -18,4 +18,4 @@ public:
     static void draw(QPainter &painter, const QRect &area, Kind kind);
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace platform {
+namespace platform::qt {
 
 inline QColor toQColor(Rgb rgb)
 {
@@ -23,4 +23,4 @@ inline QString toQString(const std::string &text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace platform {
+namespace platform::qt {
 
 FieldAccessible::FieldAccessible(FieldWidget *field)
     : QAccessibleWidget(field, QAccessible::Pane)
@@ -71,7 +71,7 @@ int FieldAccessible::indexOfChild(const QAccessibleInterface *child) const
 QAccessibleInterface *FieldAccessible::childAt(int x, int y) const
 {
     const QPoint local = field()->mapFromGlobal(QPoint(x, y));
-    Control *control = field()->childAt(local);
+    Control *control = field()->box().childAt(field()->toTwips(local));
     if (!control)
         return nullptr;
     const auto &controls = field()->box().children();
@@ -123,7 +123,7 @@ QRect FieldItemAccessible::rect() const
 
 QAccessible::Role FieldItemAccessible::role() const
 {
-    return m_control.properties().clickable ? QAccessible::Button : QAccessible::Graphic;
+    return m_control.clickable() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QAccessible::State FieldItemAccessible::state() const
@@ -147,15 +147,15 @@ void *FieldItemAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QStringList FieldItemAccessible::actionNames() const
 {
-    if (role() == QAccessible::Button && m_control.enabled())
+    if (m_control.takesClick())
         return {pressAction()};
     return {};
 }
 
 void FieldItemAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() && role() == QAccessible::Button)
+    if (actionName == pressAction())
         m_control.click();
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -9,8 +9,11 @@
 #include <vector>
 
 namespace platform {
-
 class Control;
+}
+
+namespace platform::qt {
+
 class FieldWidget;
 
 // Presents the field to screen readers as a pane whose children are the target
@@ -68,4 +71,4 @@ private:
     Control &m_control;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -12,7 +12,7 @@
 
 #include <utility>
 
-namespace platform {
+namespace platform::qt {
 
 FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
     : QWidget(parent)
@@ -66,17 +66,9 @@ QRectF FieldWidget::childRect(const TwipsRect &rect) const
     return mapping().toLogical(rect, innerRect().topLeft());
 }
 
-Control *FieldWidget::childAt(QPointF point) const
+TwipsPoint FieldWidget::toTwips(QPointF point) const
 {
-    if (!innerRect().contains(point))
-        return nullptr;
-    // Topmost first: later children are drawn over earlier ones.
-    const auto &children = m_box.children();
-    for (auto child = children.rbegin(); child != children.rend(); ++child) {
-        if ((*child)->properties().visible && childRect(**child).contains(point))
-            return *child;
-    }
-    return nullptr;
+    return mapping().toTwips(point, innerRect().topLeft());
 }
 
 void FieldWidget::childMoved(const Control &child, const TwipsRect &from)
@@ -113,7 +105,7 @@ void FieldWidget::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
-        m_pressed = childAt(event->position());
+        m_pressed = m_box.clickTargetAt(toTwips(event->position()));
 }
 
 void FieldWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -128,10 +120,9 @@ void FieldWidget::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     Control *pressed = std::exchange(m_pressed, nullptr);
-    // A click is a press and a release on the same shot; the target and the
-    // field itself ignore clicks.
-    if (pressed && pressed == childAt(event->position()) && pressed->properties().clickable)
+    // A click is a press and a release on the same shot.
+    if (pressed && pressed == m_box.clickTargetAt(toTwips(event->position())))
         pressed->click();
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -11,11 +11,12 @@
 
 #include <vector>
 
-namespace platform {
+namespace platform::qt {
 
 // Shows the field with the target and the shots, and turns a click on an
-// enabled shot into that shot's Click. Painting and hit-testing share
-// childRect(), so a shot reacts exactly where it is drawn.
+// enabled shot into that shot's Click. Painting maps the children's places
+// to pixels through the one mapping, and hit tests map pixels back through it
+// to ask the box, so a shot reacts exactly where it is drawn.
 class FieldWidget : public QWidget
 {
     Q_OBJECT
@@ -29,8 +30,9 @@ public:
     QRectF childRect(const Control &child) const { return childRect(child.rect()); }
     // The inner area, where the children are drawn and clicked.
     QRectF innerRect() const;
-    // The topmost child drawn at a point, if any.
-    Control *childAt(QPointF point) const;
+    // A point of this widget where the box's children are placed, for the
+    // box's hit tests.
+    TwipsPoint toTwips(QPointF point) const;
     // Once something has asked for the field's accessible children, it hears of
     // every move and state change; until then the tick pays nothing for them.
     void announceChanges() { m_announceChanges = true; }
@@ -52,4 +54,4 @@ private:
     bool m_announceChanges = false;
 };
 
-} // namespace platform
+} // namespace platform::qt

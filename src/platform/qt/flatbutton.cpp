@@ -7,7 +7,7 @@
 
 #include <QPainter>
 
-namespace platform {
+namespace platform::qt {
 
 FlatButton::FlatButton(const QString &text, const QColor &face, QWidget *parent)
     : QPushButton(text, parent)
@@ -34,4 +34,4 @@ void FlatButton::paintEvent(QPaintEvent *)
     }
 }
 
-} // namespace platform
+} // namespace platform::qt

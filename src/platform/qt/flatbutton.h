@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPushButton>
 
-namespace platform {
+namespace platform::qt {
 
 // A push button whose face is one flat colour with a classic raised edge, so the
 // launch and clear buttons show exactly their colours under any style.
@@ -24,4 +24,4 @@ private:
     QColor m_face;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -21,9 +21,11 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <ranges>
+
 using namespace Qt::StringLiterals;
 
-namespace platform {
+namespace platform::qt {
 
 namespace {
 
@@ -142,19 +144,14 @@ FormWindow::FormWindow(Form &form, QWidget *parent)
 
     setFixedSize(widgetRect({0, 0, properties.clientWidth, properties.clientHeight}).size());
 
-    for (Control *control : form.controls()) {
-        // A control that is never shown, such as the saying panel, needs no
-        // widget: nothing ever makes it visible.
-        if (!control->properties().container.empty() || control->kind() == ControlKind::Timer
-            || !control->properties().visible)
-            continue;
+    // Back to front, each new widget above those before it. A control that is
+    // never shown, such as the saying panel, gets no widget: nothing ever
+    // makes it visible.
+    for (Control *control : std::views::reverse(form.stackingOrder())) {
         QWidget *widget = createWidget(*control);
         widget->setGeometry(widgetRect(control->rect()));
         if (!control->properties().accessibleName.empty())
             widget->setAccessibleName(toQString(control->properties().accessibleName));
-        // Captions lie behind the boxes, buttons and field that overlap them.
-        if (control->kind() == ControlKind::Label)
-            widget->lower();
         m_widgets.emplace(control, widget);
     }
     // Behind everything, so that it never covers a control.
@@ -257,4 +254,4 @@ void FormWindow::centreOnScreen()
     }
 }
 
-} // namespace platform
+} // namespace platform::qt

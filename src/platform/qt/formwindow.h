@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace platform {
+namespace platform::qt {
 
 class Announcer;
 
@@ -50,4 +50,4 @@ private:
     std::vector<Connection> m_connections;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     // environment variables, such as QT_SCALE_FACTOR, still do.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
-    std::optional<platform::StartupCheck> check(std::in_place);
+    std::optional<platform::qt::StartupCheck> check(std::in_place);
     QApplication app(qtArgc, qtArgv);
     check.reset();
     QApplication::setApplicationName(QStringLiteral("clayrange"));
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     }
     form->Form_Load();
     platform::TimerClock clock(form->controls().Timer1);
-    platform::FormWindow window(form->form());
+    platform::qt::FormWindow window(form->form());
     const platform::Connection news = form->announced.connect(
         [&window](const std::string &message) { window.announce(message); });
     window.show();

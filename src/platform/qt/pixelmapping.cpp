@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace platform {
+namespace platform::qt {
 
 PixelMapping::PixelMapping(qreal devicePixelRatio)
     : m_ratio(devicePixelRatio > 0 ? devicePixelRatio : 1.0)
@@ -23,9 +23,17 @@ QRectF PixelMapping::toLogical(const TwipsRect &rect, QPointF origin) const
     return {x, y, toLogical(rect.width), toLogical(rect.height)};
 }
 
+TwipsPoint PixelMapping::toTwips(QPointF logical, QPointF origin) const
+{
+    const auto centre = [this](qreal at, qreal from) {
+        return float(((std::floor(at * m_ratio) + 0.5) / m_ratio - from) * TwipsPerPixel);
+    };
+    return {centre(logical.x(), origin.x()), centre(logical.y(), origin.y())};
+}
+
 qreal PixelMapping::snap(qreal logical) const
 {
     return std::round(logical * m_ratio) / m_ratio;
 }
 
-} // namespace platform
+} // namespace platform::qt

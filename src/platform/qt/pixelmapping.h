@@ -8,7 +8,7 @@
 #include <QPointF>
 #include <QRectF>
 
-namespace platform {
+namespace platform::qt {
 
 // The one mapping from twips to the screen: 15 twips to a logical pixel, with
 // every edge snapped to the device pixel grid of the given ratio. Painting,
@@ -26,6 +26,9 @@ public:
     // pixels). The left and top edges are snapped, and the size is snapped on
     // its own, so a moving object keeps its size in device pixels.
     QRectF toLogical(const TwipsRect &rect, QPointF origin = {}) const;
+    // The way back, for a hit test: the centre of the device pixel that holds
+    // the point, in twips from origin. A pixel is hit where it is painted.
+    TwipsPoint toTwips(QPointF logical, QPointF origin = {}) const;
 
 private:
     qreal snap(qreal logical) const;
@@ -33,4 +36,4 @@ private:
     qreal m_ratio;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace platform {
+namespace platform::qt {
 
 namespace {
 
@@ -75,4 +75,4 @@ void StartupCheck::handle(QtMsgType type, const QMessageLogContext &context, con
     std::_Exit(EXIT_FAILURE);
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace platform::qt {
 
 // Watches Qt's messages while the application connects to the display. A
 // start that failed for want of a display becomes one plain line of advice
@@ -43,4 +43,4 @@ private:
     std::vector<Message> m_held;
 };
 
-} // namespace platform
+} // namespace platform::qt

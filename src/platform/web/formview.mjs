@@ -44,17 +44,15 @@ export class FormView {
         box.style.fontSize = `${(form.fontPointSize * 96) / 72}px`;
         this.#box = box;
 
-        const captions = this.#captionsFor(controls);
-        // Appended in the window's tab order, which the keyboard then follows;
-        // the style sheet keeps the captions behind what overlaps them.
-        const shown = controls
-                          .filter((control) => control.visible && !control.container &&
-                                               control.kind !== 'Timer')
-                          .sort((a, b) => a.tabIndex - b.tabIndex);
+        // Appended front to back, the core's stacking order, which starts with
+        // the tab stops in the window's tab order that the keyboard then follows.
+        const shown =
+            controls.filter((control) => control.layer >= 0).sort((a, b) => a.layer - b.layer);
         let first = null;
         for (const control of shown) {
-            const element = this.#create(control, controls, captions, form);
+            const element = this.#create(control, controls, form);
             element.classList.add('control');
+            element.style.zIndex = String(shown.length - control.layer);
             this.#position(element, control.rect);
             box.append(element);
             if (!first && control.kind !== 'Label')
@@ -109,13 +107,7 @@ export class FormView {
         element.style.height = `${this.#pixels(rect.height)}px`;
     }
 
-    // Control id to the caption that names it.
-    #captionsFor(controls) {
-        return new Map(
-            controls.filter((label) => label.names >= 0).map((label) => [label.names, label]));
-    }
-
-    #create(control, controls, captions, form) {
+    #create(control, controls, form) {
         const document = this.#document;
         switch (control.kind) {
         case 'Label': {
@@ -130,7 +122,7 @@ export class FormView {
             return label;
         }
         case 'TextBox':
-            return this.#createTextBox(control, captions.get(control.id));
+            return this.#createTextBox(control, controls[control.caption]);
         case 'CommandButton': {
             const button = document.createElement('button');
             button.type = 'button';

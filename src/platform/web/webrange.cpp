@@ -56,8 +56,10 @@ val rect(const platform::TwipsRect &twips)
     return object;
 }
 
-// names: the id of the control this one names as its caption, or -1.
-val describe(int id, const Control &control, int names)
+// caption: the id of the caption that names this control, or -1; layer: its
+// place in the window's stacking order, front first, or -1 where it is not
+// shown on the window itself.
+val describe(int id, const Control &control, int caption, int layer)
 {
     const platform::ControlProperties &properties = control.properties();
     val object = val::object();
@@ -74,13 +76,14 @@ val describe(int id, const Control &control, int names)
     object.set("centered", properties.alignment == platform::Alignment::Center);
     object.set("visible", properties.visible);
     object.set("enabled", control.enabled());
-    object.set("clickable", properties.clickable);
+    object.set("clickable", control.clickable());
     object.set("multiLine", properties.multiLine);
     object.set("readOnly", properties.readOnly);
     object.set("verticalScrollBar", properties.verticalScrollBar);
     object.set("interval", properties.interval);
     object.set("accessibleName", properties.accessibleName);
-    object.set("names", names);
+    object.set("caption", caption);
+    object.set("layer", layer);
     return object;
 }
 
@@ -131,14 +134,18 @@ val WebRange::form() const
 val WebRange::controls() const
 {
     val list = val::array();
-    const auto &controls = m_form.form().controls();
-    const auto idOf = [&controls](const Control *control) {
-        const auto found = std::find(controls.begin(), controls.end(), control);
-        return found != controls.end() ? int(found - controls.begin()) : -1;
+    const platform::Form &form = m_form.form();
+    const std::vector<Control *> stacking = form.stackingOrder();
+    const auto placeIn = [](const std::vector<Control *> &order, const Control *control) {
+        const auto found = std::find(order.begin(), order.end(), control);
+        return found != order.end() ? int(found - order.begin()) : -1;
     };
+    const auto &controls = form.controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Control &control = *controls[i];
-        list.call<void>("push", describe(int(i), control, idOf(m_form.form().namedBy(control))));
+        list.call<void>("push",
+                        describe(int(i), control, placeIn(controls, form.captionOf(control)),
+                                 placeIn(stacking, &control)));
     }
     return list;
 }
@@ -148,10 +155,7 @@ void WebRange::click(int id)
     const auto &controls = m_form.form().controls();
     if (id < 0 || std::size_t(id) >= controls.size())
         return;
-    Control &control = *controls[std::size_t(id)];
-    // Captions, the field and the target carry no Click of their own.
-    if (control.kind() == ControlKind::CommandButton || control.properties().clickable)
-        control.click();
+    controls[std::size_t(id)]->click();
 }
 
 double WebRange::wakeTime() const

@@ -27,7 +27,7 @@ public:
     emscripten::val form() const;
     emscripten::val controls() const;
 
-    // A click on the control: it reacts only if it is enabled and clickable.
+    // A click on the control: it reacts only if it takes clicks now.
     void click(int id);
     int activeShot() const;
     bool clockRunning() const { return m_schedule.running(); }

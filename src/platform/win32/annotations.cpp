@@ -54,18 +54,12 @@ void Annotations::setPoliteLiveRegion(HWND control)
 std::vector<std::pair<HWND, std::wstring>> accessibleNames(const FormWindow &window)
 {
     std::vector<std::pair<HWND, std::wstring>> names;
-    for (const Control *control : window.form().controls()) {
-        std::wstring name;
-        const Control *named = control;
-        if (control->kind() == ControlKind::Label) {
-            named = window.form().namedBy(*control);
-            name = wide(control->text());
-        } else {
-            name = wide(control->properties().accessibleName);
-        }
+    const Form &form = window.form();
+    for (const Control *control : form.controls()) {
         // The field answers for itself, and the buttons' captions name them.
-        HWND hwnd =
-            named && named->kind() == ControlKind::TextBox ? window.handleFor(*named) : nullptr;
+        HWND hwnd = control->kind() == ControlKind::TextBox ? window.handleFor(*control) : nullptr;
+        const Control *caption = form.captionOf(*control);
+        std::wstring name = wide(caption ? caption->text() : control->properties().accessibleName);
         if (hwnd && !name.empty())
             names.emplace_back(hwnd, std::move(name));
     }

@@ -3,6 +3,8 @@
 
 #include "announcer.h"
 
+#include <commctrl.h>
+
 namespace platform::win32 {
 
 namespace {
@@ -49,14 +51,48 @@ Announcer::Announcer(HWND window, const NotificationCalls &calls)
         return;
     // Visible, or screen readers would pass it over, but one pixel in the
     // window's top left corner, where nothing else is, at the bottom of the
-    // window's order and out of the tab order; the window draws its text in
-    // the background's colour.
-    m_liveRegion = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                   0, 0, 1, 1, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    // window's order and out of the tab order.
+    m_liveRegion =
+        Window(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                               0, 1, 1, window, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!m_liveRegion)
         return;
-    SetWindowPos(m_liveRegion, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    m_annotations.setPoliteLiveRegion(m_liveRegion);
+    SetWindowSubclass(m_liveRegion.get(), &Announcer::liveRegionProcedure, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+    SetWindowPos(m_liveRegion.get(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_annotations.setPoliteLiveRegion(m_liveRegion.get());
+}
+
+LRESULT CALLBACK Announcer::liveRegionProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR announcer)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        // The text is for screen readers, which read it from the control; the
+        // eye sees the window's background, which the window erases here.
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        HWND parent = GetParent(hwnd);
+        POINT origin{0, 0};
+        MapWindowPoints(hwnd, parent, &origin, 1);
+        POINT previous;
+        OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+        SendMessageW(parent, WM_ERASEBKGND, WPARAM(dc), 0);
+        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &Announcer::liveRegionProcedure, 0);
+        reinterpret_cast<Announcer *>(announcer)->m_liveRegion.release();
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void Announcer::announce(const std::wstring &message)
@@ -70,8 +106,8 @@ void Announcer::announce(const std::wstring &message)
     }
     if (!m_liveRegion)
         return;
-    SetWindowTextW(m_liveRegion, message.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_liveRegion, OBJID_CLIENT, CHILDID_SELF);
+    SetWindowTextW(m_liveRegion.get(), message.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_liveRegion.get(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace platform::win32

@@ -34,7 +34,8 @@ struct NotificationCalls {
 
 // Tells a screen reader short news, such as a new count, without moving the
 // focus: as a UI Automation notification where Windows has them, else through
-// a polite live region, a static control that only screen readers find.
+// a polite live region, a static control that only screen readers find: it
+// paints nothing of its own, only what the window shows behind it.
 class Announcer
 {
 public:
@@ -44,13 +45,16 @@ public:
 
     void announce(const std::wstring &message);
     // Null when the news goes out as notifications.
-    HWND liveRegion() const { return m_liveRegion; }
+    HWND liveRegion() const { return m_liveRegion.get(); }
 
 private:
+    static LRESULT CALLBACK liveRegionProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR announcer);
+
     NotificationCalls m_calls;
     ComPtr<IRawElementProviderSimple> m_provider;
-    // A child of the window, which destroys it.
-    HWND m_liveRegion = nullptr;
+    // A child of the window: it goes with this, or with the window first.
+    Window m_liveRegion;
     Annotations m_annotations;
 };
 

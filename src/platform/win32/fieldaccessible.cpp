@@ -35,23 +35,14 @@ HRESULT nothing(VARIANT *variant)
 
 } // namespace
 
-LRESULT FieldAccessible::answer(FieldWindow &field, WPARAM wParam, LPARAM lParam)
+LRESULT FieldAccessible::answer(ComPtr<FieldAccessible> &holder, FieldWindow &field, WPARAM wParam,
+                                LPARAM lParam)
 {
     if (DWORD(lParam) != DWORD(OBJID_CLIENT))
         return 0;
-    // One object for the life of the window, which keeps a reference of its
-    // own until detach().
-    if (!field.m_accessible)
-        field.m_accessible = new FieldAccessible(field);
-    return LresultFromObject(__uuidof(IAccessible), wParam, field.m_accessible);
-}
-
-void FieldAccessible::detach(FieldAccessible *accessible)
-{
-    if (!accessible)
-        return;
-    accessible->m_field = nullptr;
-    accessible->Release();
+    if (!holder)
+        holder = ComPtr<FieldAccessible>(new FieldAccessible(field));
+    return LresultFromObject(__uuidof(IAccessible), wParam, holder.get());
 }
 
 FieldAccessible::FieldAccessible(FieldWindow &field)
@@ -64,14 +55,25 @@ FieldWindow *FieldAccessible::field() const
     return m_field && m_field->hwnd() ? m_field : nullptr;
 }
 
-long FieldAccessible::childIndex(const VARIANT &child) const
+HRESULT FieldAccessible::resolve(const VARIANT &child, long &id) const
 {
+    if (!field())
+        return RPC_E_DISCONNECTED;
     if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > long(m_field->box().children().size()))
-        return -1;
-    return child.lVal;
+        return E_INVALIDARG;
+    id = child.lVal;
+    return S_OK;
 }
 
-Control &FieldAccessible::childAt(long id) const
+HRESULT FieldAccessible::noText(const VARIANT &child, BSTR *text) const
+{
+    *text = nullptr;
+    long id = 0;
+    const HRESULT resolved = resolve(child, id);
+    return resolved != S_OK ? resolved : S_FALSE;
+}
+
+Control &FieldAccessible::child(long id) const
 {
     return *m_field->box().children()[std::size_t(id - 1)];
 }
@@ -148,21 +150,19 @@ HRESULT FieldAccessible::get_accChildCount(long *count)
 HRESULT FieldAccessible::get_accChild(VARIANT child, IDispatch **object)
 {
     *object = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
+    long id = 0;
+    const HRESULT resolved = resolve(child, id);
     // The target and the shots are simple elements, reached by child id.
-    return childIndex(child) > 0 ? S_FALSE : E_INVALIDARG;
+    return resolved != S_OK ? resolved : id > 0 ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT FieldAccessible::get_accName(VARIANT child, BSTR *name)
 {
     *name = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
-    const Control &named = id == CHILDID_SELF ? m_field->box() : childAt(id);
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
+    const Control &named = id == CHILDID_SELF ? m_field->box() : this->child(id);
     *name = stringOf(named.properties().accessibleName);
     return *name ? S_OK : E_OUTOFMEMORY;
 }
@@ -170,50 +170,41 @@ HRESULT FieldAccessible::get_accName(VARIANT child, BSTR *name)
 HRESULT FieldAccessible::get_accValue(VARIANT child, BSTR *value)
 {
     *value = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    return childIndex(child) < 0 ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
+    long id = 0;
+    const HRESULT resolved = resolve(child, id);
+    return resolved != S_OK ? resolved : DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT FieldAccessible::get_accDescription(VARIANT child, BSTR *description)
 {
-    *description = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+    return noText(child, description);
 }
 
 HRESULT FieldAccessible::get_accRole(VARIANT child, VARIANT *role)
 {
     role->vt = VT_EMPTY;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
     if (id == CHILDID_SELF)
         setLong(role, ROLE_SYSTEM_GROUPING);
     else
-        setLong(role,
-                childAt(id).properties().clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+        setLong(role, this->child(id).clickable() ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
     return S_OK;
 }
 
 HRESULT FieldAccessible::get_accState(VARIANT child, VARIANT *state)
 {
     state->vt = VT_EMPTY;
-    const FieldWindow *field = this->field();
-    if (!field)
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
-    long bits = IsWindowVisible(field->hwnd()) ? 0 : STATE_SYSTEM_INVISIBLE;
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
+    long bits = IsWindowVisible(m_field->hwnd()) ? 0 : STATE_SYSTEM_INVISIBLE;
     if (id == CHILDID_SELF) {
-        bits |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == field->hwnd() ? STATE_SYSTEM_FOCUSED : 0);
+        bits |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == m_field->hwnd() ? STATE_SYSTEM_FOCUSED : 0);
     } else {
         // A disabled shot looks the same as an enabled one; only this tells.
-        const Control &control = childAt(id);
+        const Control &control = this->child(id);
         bits |= control.enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE;
         bits |= control.properties().visible ? 0 : STATE_SYSTEM_INVISIBLE;
     }
@@ -223,10 +214,7 @@ HRESULT FieldAccessible::get_accState(VARIANT child, VARIANT *state)
 
 HRESULT FieldAccessible::get_accHelp(VARIANT child, BSTR *help)
 {
-    *help = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+    return noText(child, help);
 }
 
 HRESULT FieldAccessible::get_accHelpTopic(BSTR *file, VARIANT, long *topic)
@@ -238,10 +226,7 @@ HRESULT FieldAccessible::get_accHelpTopic(BSTR *file, VARIANT, long *topic)
 
 HRESULT FieldAccessible::get_accKeyboardShortcut(VARIANT child, BSTR *shortcut)
 {
-    *shortcut = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    return childIndex(child) < 0 ? E_INVALIDARG : S_FALSE;
+    return noText(child, shortcut);
 }
 
 HRESULT FieldAccessible::get_accFocus(VARIANT *focus)
@@ -269,12 +254,10 @@ HRESULT FieldAccessible::get_accSelection(VARIANT *selection)
 HRESULT FieldAccessible::get_accDefaultAction(VARIANT child, BSTR *action)
 {
     *action = nullptr;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
-    if (id == CHILDID_SELF || !childAt(id).properties().clickable || !childAt(id).enabled())
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
+    if (id == CHILDID_SELF || !this->child(id).takesClick())
         return S_FALSE;
     *action = SysAllocString(PressAction);
     return *action ? S_OK : E_OUTOFMEMORY;
@@ -282,15 +265,12 @@ HRESULT FieldAccessible::get_accDefaultAction(VARIANT child, BSTR *action)
 
 HRESULT FieldAccessible::accSelect(long flags, VARIANT child)
 {
-    const FieldWindow *field = this->field();
-    if (!field)
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
     if (id != CHILDID_SELF || flags != SELFLAG_TAKEFOCUS)
         return DISP_E_MEMBERNOTFOUND;
-    SetFocus(field->hwnd());
+    SetFocus(m_field->hwnd());
     return S_OK;
 }
 
@@ -298,22 +278,19 @@ HRESULT FieldAccessible::accLocation(long *left, long *top, long *width, long *h
                                      VARIANT child)
 {
     *left = *top = *width = *height = 0;
-    const FieldWindow *field = this->field();
-    if (!field)
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
     RECT place;
-    GetClientRect(field->hwnd(), &place);
+    GetClientRect(m_field->hwnd(), &place);
     // What is on screen, through the mapping that paints it: a shot at rest
     // shows only its upper part.
     if (id != CHILDID_SELF) {
-        const RECT drawn = field->childRect(childAt(id));
+        const RECT drawn = m_field->childRect(this->child(id));
         if (!IntersectRect(&place, &drawn, &place))
             place = {};
     }
-    MapWindowPoints(field->hwnd(), HWND_DESKTOP, reinterpret_cast<POINT *>(&place), 2);
+    MapWindowPoints(m_field->hwnd(), HWND_DESKTOP, reinterpret_cast<POINT *>(&place), 2);
     *left = place.left;
     *top = place.top;
     *width = place.right - place.left;
@@ -324,11 +301,9 @@ HRESULT FieldAccessible::accLocation(long *left, long *top, long *width, long *h
 HRESULT FieldAccessible::accNavigate(long direction, VARIANT start, VARIANT *end)
 {
     end->vt = VT_EMPTY;
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(start);
-    if (id < 0)
-        return E_INVALIDARG;
+    long id = 0;
+    if (const HRESULT resolved = resolve(start, id); resolved != S_OK)
+        return resolved;
     const long count = long(m_field->box().children().size());
     long found = 0;
     if (id == CHILDID_SELF) {
@@ -371,14 +346,12 @@ HRESULT FieldAccessible::accHitTest(long x, long y, VARIANT *child)
 
 HRESULT FieldAccessible::accDoDefaultAction(VARIANT child)
 {
-    if (!field())
-        return RPC_E_DISCONNECTED;
-    const long id = childIndex(child);
-    if (id < 0)
-        return E_INVALIDARG;
-    if (id == CHILDID_SELF || !childAt(id).properties().clickable || !childAt(id).enabled())
+    long id = 0;
+    if (const HRESULT resolved = resolve(child, id); resolved != S_OK)
+        return resolved;
+    if (id == CHILDID_SELF || !this->child(id).takesClick())
         return DISP_E_MEMBERNOTFOUND;
-    childAt(id).click();
+    this->child(id).click();
     return S_OK;
 }
 

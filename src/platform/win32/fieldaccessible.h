@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "handles.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
@@ -22,10 +24,12 @@ class FieldAccessible final : public IAccessible
 {
 public:
     // The answer to the field's WM_GETOBJECT, or 0 to leave it to the system.
-    static LRESULT answer(FieldWindow &field, WPARAM wParam, LPARAM lParam);
-    // The field is going: an object a screen reader still holds must not
-    // reach it any more.
-    static void detach(FieldAccessible *accessible);
+    // The object is made on the first call and kept in holder for the life of
+    // the window.
+    static LRESULT answer(ComPtr<FieldAccessible> &holder, FieldWindow &field, WPARAM wParam,
+                          LPARAM lParam);
+    // The field is going: every call from now on answers RPC_E_DISCONNECTED.
+    void disconnect() { m_field = nullptr; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -66,9 +70,13 @@ private:
 
     // The field while it is there, or null.
     FieldWindow *field() const;
-    // The child a VARIANT names: 0 for the field itself, -1 for none.
-    long childIndex(const VARIANT &child) const;
-    Control &childAt(long id) const;
+    // The opening that every call naming a child shares: S_OK with the child's
+    // id, 0 for the field itself; RPC_E_DISCONNECTED once the field is gone;
+    // E_INVALIDARG for an id the field lacks.
+    HRESULT resolve(const VARIANT &child, long &id) const;
+    // A text that neither the field nor its children have.
+    HRESULT noText(const VARIANT &child, BSTR *text) const;
+    Control &child(long id) const;
 
     LONG m_references = 1;
     FieldWindow *m_field;

@@ -5,6 +5,7 @@
 
 #include "annotations.h"
 #include "announcer.h"
+#include "colors.h"
 #include "platform/placement.h"
 #include "text.h"
 
@@ -22,11 +23,6 @@ constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 constexpr int FirstControlId = 100;
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
-
-COLORREF colorOf(const Rgb &color)
-{
-    return RGB(color.red, color.green, color.blue);
-}
 
 // The dpi calls of Windows 10 1607 and later, looked up at run time so that
 // the program still starts on Windows 7, where the system dpi serves.
@@ -79,62 +75,42 @@ void FormWindow::registerClasses(HINSTANCE instance)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &FormWindow::windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    windowClass.lpszClassName = ClassName;
-    if (!RegisterClassExW(&windowClass) || !FieldWindow::registerClass(instance))
+    const auto icon = [instance](int size) {
+        return static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    if (!WindowProcedure::registerClass(instance, ClassName,
+                                        LoadIconW(instance, MAKEINTRESOURCEW(1)),
+                                        icon(GetSystemMetrics(SM_CXSMICON)))
+        || !FieldWindow::registerClass(instance))
         throw StartupError("Не може да се регистрира класът на прозореца.");
 }
 
 FormWindow::FormWindow(Form &form)
-    : m_form(form)
+    : WindowProcedure(m_window)
+    , m_form(form)
     , m_background(CreateSolidBrush(colorOf(form.properties().backColor)))
     , m_textBackground(CreateSolidBrush(White))
 {
-    const std::wstring caption = wide(form.properties().caption);
-    m_hwnd =
-        CreateWindowExW(0, ClassName, caption.c_str(), FrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0,
-                        0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!m_hwnd)
+    if (!create(ClassName, wide(form.properties().caption).c_str(), FrameStyle, 0))
         throw StartupError("Не може да се създаде прозорецът.");
-    m_mapping = PixelMapping(dpiOf(m_hwnd));
+    m_mapping = PixelMapping(dpiOf(hwnd()));
     createControls();
     m_annotations = std::make_unique<Annotations>();
     nameControls(*this, *m_annotations);
-    m_announcer = std::make_unique<Announcer>(m_hwnd);
+    m_announcer = std::make_unique<Announcer>(hwnd());
     layout();
     centreOnWorkArea();
 }
 
-FormWindow::~FormWindow()
-{
-    m_connections.clear();
-    m_field.reset();
-    if (m_hwnd) {
-        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-        DestroyWindow(m_hwnd);
-    }
-}
+FormWindow::~FormWindow() = default;
 
 void FormWindow::createControls()
 {
     // Tab goes through the controls in the order they were made, and that
-    // order also stacks them: the focusable controls first, in the order of
-    // their tab indices, then the captions behind them, which the counters
-    // overlap.
-    std::vector<Control *> order = m_form.tabStops();
-    for (Control *control : m_form.controls()) {
-        if (control->kind() == ControlKind::Label && control->properties().container.empty()
-            && control->properties().visible)
-            order.push_back(control);
-    }
+    // order also stacks them, the first on top: the core's stacking order,
+    // which starts with the tab stops in tab order.
+    const std::vector<Control *> order = m_form.stackingOrder();
     m_children.reserve(order.size());
     for (Control *control : order) {
         const int id = FirstControlId + int(m_children.size());
@@ -156,12 +132,12 @@ HWND FormWindow::createControl(Control &control, int id)
     const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (control.kind()) {
     case ControlKind::PictureBox:
-        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), m_hwnd, id);
+        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), hwnd(), id);
         return m_field->hwnd();
     case ControlKind::Label: {
         const DWORD align = properties.alignment == Alignment::Center ? SS_CENTER : SS_LEFT;
         return CreateWindowExW(0, L"STATIC", captionText(control.text()).c_str(),
-                               child | align | SS_NOPREFIX, 0, 0, 0, 0, m_hwnd, menu, instance,
+                               child | align | SS_NOPREFIX, 0, 0, 0, 0, hwnd(), menu, instance,
                                nullptr);
     }
     case ControlKind::TextBox: {
@@ -173,11 +149,12 @@ HWND FormWindow::createControl(Control &control, int id)
             style |= ES_AUTOHSCROLL | (properties.alignment == Alignment::Center ? ES_CENTER : 0);
         // The texts keep their CR LF line ends, which is what an edit control
         // wants.
-        HWND hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(control.text()).c_str(), style,
-                                    0, 0, 0, 0, m_hwnd, menu, instance, nullptr);
-        m_connections.push_back(control.textChanged.connect([hwnd](const std::string &text) {
-            // A counter's few digits are widened on the stack, so a hit scored
-            // on a tick allocates nothing.
+        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(control.text()).c_str(), style,
+                                    0, 0, 0, 0, hwnd(), menu, instance, nullptr);
+        m_connections.push_back(control.textChanged.connect([edit](const std::string &text) {
+            // A counter's few digits are widened on the stack. A hit scored on
+            // a tick still allocates: its announcement widens the message into
+            // a string, and a UI Automation notification takes two BSTRs.
             wchar_t shown[64];
             const int length = text.size() < std::size(shown)
                                    ? MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
@@ -185,17 +162,17 @@ HWND FormWindow::createControl(Control &control, int id)
                                    : 0;
             if (length > 0 || text.empty()) {
                 shown[length] = L'\0';
-                SetWindowTextW(hwnd, shown);
+                SetWindowTextW(edit, shown);
             } else {
-                SetWindowTextW(hwnd, wide(text).c_str());
+                SetWindowTextW(edit, wide(text).c_str());
             }
         }));
-        return hwnd;
+        return edit;
     }
     case ControlKind::CommandButton:
         return CreateWindowExW(0, L"BUTTON", wide(control.text()).c_str(),
                                child | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 0, 0,
-                               m_hwnd, menu, instance, nullptr);
+                               hwnd(), menu, instance, nullptr);
     case ControlKind::Timer:
         break;
     }
@@ -215,14 +192,14 @@ void FormWindow::layout()
     const SIZE client{m_mapping.toPixels(properties.clientWidth),
                       m_mapping.toPixels(properties.clientHeight)};
     const SIZE outer = outerSize(client, m_mapping.dpi());
-    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx, outer.cy,
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Where the frame the system draws differs from the one computed, as
     // when the frame keeps the system dpi, the client area still gets its size.
     RECT actual;
-    GetClientRect(m_hwnd, &actual);
+    GetClientRect(hwnd(), &actual);
     if (actual.right != client.cx || actual.bottom != client.cy) {
-        SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx + client.cx - actual.right,
+        SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx + client.cx - actual.right,
                      outer.cy + client.cy - actual.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -236,20 +213,20 @@ void FormWindow::layout()
         SetWindowPos(child.hwnd, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void FormWindow::centreOnWorkArea()
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT frame;
     RECT client;
-    GetWindowRect(m_hwnd, &frame);
-    GetClientRect(m_hwnd, &client);
+    GetWindowRect(hwnd(), &frame);
+    GetClientRect(hwnd(), &client);
     POINT clientOrigin{0, 0};
-    ClientToScreen(m_hwnd, &clientOrigin);
+    ClientToScreen(hwnd(), &clientOrigin);
     const RECT &work = monitor.rcWork;
     const PixelPoint position =
         centredFramePosition({work.left, work.top, work.right - work.left, work.bottom - work.top},
@@ -257,14 +234,14 @@ void FormWindow::centreOnWorkArea()
                              {clientOrigin.x - frame.left, clientOrigin.y - frame.top,
                               frame.right - clientOrigin.x - client.right,
                               frame.bottom - clientOrigin.y - client.bottom});
-    SetWindowPos(m_hwnd, nullptr, position.x, position.y, 0, 0,
+    SetWindowPos(hwnd(), nullptr, position.x, position.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::show(int showCommand)
 {
-    ShowWindow(m_hwnd, showCommand);
-    UpdateWindow(m_hwnd);
+    ShowWindow(hwnd(), showCommand);
+    UpdateWindow(hwnd());
     const std::vector<Control *> stops = m_form.tabStops();
     if (!stops.empty())
         SetFocus(handleFor(*stops.front()));
@@ -281,7 +258,7 @@ bool FormWindow::translate(MSG &message) const
             return true;
         }
     }
-    return IsDialogMessageW(m_hwnd, &message) != FALSE;
+    return IsDialogMessageW(hwnd(), &message) != FALSE;
 }
 
 void FormWindow::announce(const std::string &message)
@@ -312,12 +289,6 @@ const Control *FormWindow::controlFor(HWND hwnd) const
 LRESULT FormWindow::colorStatic(HDC dc, HWND control)
 {
     const Child *child = childFor(control);
-    // The live region is for screen readers only.
-    if (m_announcer && control == m_announcer->liveRegion()) {
-        SetTextColor(dc, colorOf(m_form.properties().backColor));
-        SetBkColor(dc, colorOf(m_form.properties().backColor));
-        return LRESULT(m_background.get());
-    }
     SetTextColor(dc, Black);
     // Read-only edit controls ask here too; they keep a text box's white.
     if (!child || child->control->kind() != ControlKind::Label || !child->background) {
@@ -355,25 +326,12 @@ void FormWindow::drawButton(const DRAWITEMSTRUCT &item) const
     }
 }
 
-LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto *self =
-            static_cast<FormWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam)
-                : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT FormWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client;
-        GetClientRect(m_hwnd, &client);
+        GetClientRect(hwnd, &client);
         FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
         return 1;
     }
@@ -384,8 +342,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
-            const Child *child = childFor(reinterpret_cast<HWND>(lParam));
-            if (child && child->control->kind() == ControlKind::CommandButton)
+            if (const Child *child = childFor(reinterpret_cast<HWND>(lParam)))
                 child->control->click();
             return 0;
         }
@@ -393,7 +350,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         // The focus comes back to where it was when the window is active again.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
+            if (HWND focus = GetFocus(); focus && IsChild(hwnd, focus))
                 m_lastFocus = focus;
         } else if (m_lastFocus) {
             SetFocus(m_lastFocus);
@@ -406,27 +363,23 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(lParam))
             SetFocus(reinterpret_cast<HWND>(wParam));
         else
-            SetFocus(GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0));
+            SetFocus(GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
         return 0;
     case WM_DPICHANGED: {
         m_mapping = PixelMapping(LOWORD(wParam));
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         layout();
-        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY: {
-        HWND hwnd = std::exchange(m_hwnd, nullptr);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
     default:
         break;
     }
-    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 } // namespace platform::win32

@@ -7,6 +7,7 @@
 #include "handles.h"
 #include "pixelmapping.h"
 #include "platform/form.h"
+#include "windowprocedure.h"
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ public:
 // caption, edit controls for the text boxes, push buttons painted in their
 // colours and the field, each placed by the one twips-to-pixels mapping at the
 // window's dpi, in the tab order of the description.
-class FormWindow
+class FormWindow final : private WindowProcedure
 {
 public:
     static constexpr wchar_t ClassName[] = L"ClayRangeForm";
@@ -41,10 +42,8 @@ public:
     // Created hidden, centred on the work area of the monitor it starts on.
     explicit FormWindow(Form &form);
     ~FormWindow();
-    FormWindow(const FormWindow &) = delete;
-    FormWindow &operator=(const FormWindow &) = delete;
 
-    HWND hwnd() const { return m_hwnd; }
+    HWND hwnd() const { return m_window.get(); }
     int dpi() const { return m_mapping.dpi(); }
     const PixelMapping &mapping() const { return m_mapping; }
     Form &form() const { return m_form; }
@@ -62,14 +61,14 @@ public:
     void announce(const std::string &message);
 
 private:
+    // A control of the window, which destroys it along with itself.
     struct Child {
         Control *control;
         HWND hwnd;
         Brush background;
     };
 
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     HWND createControl(Control &control, int id);
     // Font, sizes and places for the current dpi.
@@ -80,12 +79,14 @@ private:
     void drawButton(const DRAWITEMSTRUCT &item) const;
 
     Form &m_form;
-    HWND m_hwnd = nullptr;
     PixelMapping m_mapping;
     Font m_font;
     Brush m_background;
     Brush m_textBackground;
     std::vector<Child> m_children;
+    // Goes before the font and brushes that it and its controls paint with,
+    // and after the objects below, which own windows inside it.
+    Window m_window;
     std::unique_ptr<FieldWindow> m_field;
     std::unique_ptr<Annotations> m_annotations;
     std::unique_ptr<Announcer> m_announcer;

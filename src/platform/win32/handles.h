@@ -32,6 +32,8 @@ public:
 
     Handle get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
+    // For a handle that something else has freed already.
+    void release() { m_handle = nullptr; }
     void reset(Handle handle = nullptr)
     {
         if (m_handle)
@@ -53,6 +55,9 @@ inline void freeDc(HDC dc)
 }
 inline void freeWindow(HWND window)
 {
+    // The program's own windows reach their object through GWLP_USERDATA; that
+    // object is going, so no message of the teardown may reach it.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     DestroyWindow(window);
 }
 
@@ -84,6 +89,10 @@ template <typename Interface> class ComPtr
 {
 public:
     ComPtr() = default;
+    // Takes over a reference already counted for it, as a new object's first.
+    explicit ComPtr(Interface *adopted)
+        : m_pointer(adopted)
+    {}
     ComPtr(ComPtr &&other) noexcept
         : m_pointer(std::exchange(other.m_pointer, nullptr))
     {}

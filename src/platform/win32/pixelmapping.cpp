@@ -29,4 +29,10 @@ RECT PixelMapping::toPixels(const TwipsRect &rect, POINT origin) const
     return {left, top, left + toPixels(rect.width), top + toPixels(rect.height)};
 }
 
+TwipsPoint PixelMapping::toTwips(POINT pixel) const
+{
+    const auto centre = [this](LONG at) { return float((at + 0.5) * TwipsPerInch / m_dpi); };
+    return {centre(pixel.x), centre(pixel.y)};
+}
+
 } // namespace platform::win32
