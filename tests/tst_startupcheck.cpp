@@ -45,7 +45,7 @@ void TestStartupCheck::heldWarningsArePrintedAsQtPrintsThem()
     printed.clear();
     const QtMessageHandler before = qInstallMessageHandler(&print);
     {
-        const platform::StartupCheck check;
+        const platform::qt::StartupCheck check;
         qt_message_output(QtWarningMsg, context, text);
         QCOMPARE(printed.size(), 0);
     }
