@@ -259,7 +259,7 @@ void cpu()
     // A crossing needs a click, so it runs here, with the window offscreen.
     RangeForm form;
     form.Form_Load();
-    platform::TimerClock timer(form.controls().Timer1);
+    platform::qt::TimerClock timer(form.controls().Timer1);
     platform::qt::FormWindow window(form.form());
     window.show();
     runFor(500);
@@ -276,7 +276,7 @@ void crossingTime()
 {
     RangeForm form;
     form.Form_Load();
-    platform::TimerClock timer(form.controls().Timer1);
+    platform::qt::TimerClock timer(form.controls().Timer1);
     platform::qt::FormWindow window(form.form());
     window.show();
     runFor(200);

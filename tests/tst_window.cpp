@@ -312,7 +312,7 @@ void TestWindow::clickOnDisabledShotOrTargetDoesNothing()
 void TestWindow::realClockFollowsTheTimer()
 {
     platform::Timer &timer = m_range->controls().Timer1;
-    platform::TimerClock clock(timer);
+    platform::qt::TimerClock clock(timer);
     int ticks = 0;
     const platform::Connection counting = timer.ticked.connect([&ticks] { ++ticks; });
     QVERIFY(!clock.running());

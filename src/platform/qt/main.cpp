@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     form->Form_Load();
-    platform::TimerClock clock(form->controls().Timer1);
+    platform::qt::TimerClock clock(form->controls().Timer1);
     platform::qt::FormWindow window(form->form());
     const platform::Connection news = form->announced.connect(
         [&window](const std::string &message) { window.announce(message); });

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 
-namespace platform {
+namespace platform::qt {
 
 using namespace std::chrono_literals;
 
@@ -37,4 +37,4 @@ void TimerClock::cancelWake()
     m_wake.stop();
 }
 
-} // namespace platform
+} // namespace platform::qt

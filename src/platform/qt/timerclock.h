@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace platform::qt {
 
 // The real clock: a single-shot QTimer wakes the Timer model's tick schedule,
 // and the monotonic steady clock tells it the time. There is no QTimer running
@@ -34,4 +34,4 @@ private:
     std::optional<TickSchedule> m_schedule;
 };
 
-} // namespace platform
+} // namespace platform::qt
