@@ -8,9 +8,9 @@
 namespace platform {
 
 // The window's clock as the logic sees it: an interval and an Enabled state.
-// A front end's clock follows that state: it starts when Enabled becomes true,
-// calls deliverTick() every interval from then on, and stops when it becomes
-// false.
+// Its TickSchedule follows that state: it starts when Enabled becomes true,
+// calls deliverTick() on a grid of intervals from then on (one tick, not a
+// burst, after a stall), and stops when it becomes false.
 class Timer : public Control
 {
 public:
