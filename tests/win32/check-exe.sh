@@ -27,9 +27,11 @@ subsystem=$(awk '$1 == "Subsystem" { $1 = $2 = ""; sub(/^ +/, ""); print }' <<<"
 same subsystem "$subsystem" "(Windows GUI)"
 
 # Every import, as dll!function in lower-case DLL names; one without a name
-# shows as <none>, which no list allows.
+# shows as <none>, which no list allows. Binutils 2.40 (Debian 12) lists
+# "vma hint name", later ones (Debian 13) "vma ordinal hint name".
 imports=$(awk '/^\tDLL Name:/ { dll = tolower($3); next }
-               dll && /^\t[0-9a-f]+\t +[0-9]+ / { print dll "!" $3 }
+               dll && /^\tvma:/ { name = /Ordinal/ ? 4 : 3; next }
+               dll && /^\t[0-9a-f]+[ \t]/ { print dll "!" $name }
                /^$/ { dll = "" }' <<<"$headers" | sort -u)
 others=$(grep -v '^#' "$allowed" | grep . | sort -u | comm -23 <(echo "$imports") -)
 if [ -z "$imports" ]; then
