@@ -2,63 +2,122 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The yardstick for the Windows edition's start-up and memory: a plain Win32
-// window of the same client size with a button, an edit control and a line of
-// text in the system font, linked the same way, and nothing of our own.
+// window that shows what the program's window shows, with nothing of our own
+// and no accessibility at all. It has the same client size and resources, a
+// green area where the field is, a button, two read-only edits each after its
+// caption, and a multi-line read-only edit with the exercise's text in Times
+// New Roman 12 pt, Cyrillic, which has the focus, so that the ratio measures
+// the program and not what it shows.
+
+#include "ui/rangeformdesign.h"
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <string>
+
 namespace {
+
+// Left, top, right, bottom in client pixels at 96 dpi, where the program puts them.
+constexpr RECT Field{40, 40, 401, 225};
+constexpr RECT Launch{8, 232, 81, 257};
+constexpr RECT AttemptsCaption{96, 232, 153, 257};
+constexpr RECT Attempts{152, 232, 201, 259};
+constexpr RECT HitsCaption{216, 232, 305, 257};
+constexpr RECT Hits{304, 232, 353, 259};
+constexpr RECT Exercise{8, 264, 441, 417};
+
+HBRUSH green;
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        FillRect(dc, &Field, green);
+        EndPaint(hwnd, &paint);
         return 0;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
 }
 
-HWND child(const wchar_t *className, const wchar_t *text, DWORD style, DWORD extendedStyle,
-           RECT place, HWND parent, int id)
+std::wstring wide(std::string_view text)
 {
-    return CreateWindowExW(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style,
-                           place.left, place.top, place.right, place.bottom, parent,
-                           reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
-                           nullptr);
+    std::wstring shown(text.size(), L'\0');
+    shown.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
+                                                 shown.data(), int(shown.size()))));
+    return shown;
+}
+
+HWND child(const wchar_t *className, const std::wstring &text, DWORD style, DWORD extendedStyle,
+           const RECT &place, HWND parent, HFONT font)
+{
+    HWND hwnd =
+        CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(font), FALSE);
+    return hwnd;
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
 {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    green = CreateSolidBrush(RGB(0, 255, 0));
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &windowProc;
     windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(INT_PTR(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = L"BareWindow";
     if (!RegisterClassExW(&windowClass))
         return 1;
-    constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT frame{0, 0, 451, 424};
     AdjustWindowRectEx(&frame, Style, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", Style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"BareWindow", wide(RangeFormDesign::Title).c_str(), Style,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
-    // Left, top, width, height.
-    child(L"BUTTON", L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, {8, 232, 73, 25}, window, 1);
-    child(L"EDIT", L"0", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, {152, 232, 49, 27}, window,
-          2);
-    child(L"STATIC", L"Text", 0, 0, {8, 264, 433, 20}, window, 3);
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_ROMAN, L"Times New Roman");
+    constexpr DWORD ReadOnly = ES_READONLY | WS_TABSTOP | ES_AUTOHSCROLL;
+    child(L"BUTTON", L"Паничка", BS_PUSHBUTTON | WS_TABSTOP, 0, Launch, window, font);
+    child(L"STATIC", L"Опити:", SS_LEFT, 0, AttemptsCaption, window, font);
+    child(L"EDIT", L"0", ReadOnly, WS_EX_CLIENTEDGE, Attempts, window, font);
+    child(L"STATIC", L"Попадения:", SS_LEFT, 0, HitsCaption, window, font);
+    child(L"EDIT", L"0", ReadOnly, WS_EX_CLIENTEDGE, Hits, window, font);
+    HWND exercise = child(L"EDIT", wide(RangeFormDesign::exerciseText()),
+                          ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
+                          WS_EX_CLIENTEDGE, Exercise, window, font);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    SetFocus(exercise);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(window, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    DeleteObject(font);
+    DeleteObject(green);
     return int(message.wParam);
 }

@@ -38,8 +38,8 @@ installed="$prefix/drive_c/$program_files/clayrange/clayrange.exe"
 
 # The uninstall entries whose name is NAME, in the 32- and 64-bit views (Wine
 # shows one entry in both), one line each:
-# key|name|version|publisher|NoRepair|NoModify. Wine's reg prints Cyrillic as
-# question marks, so the entries come through reg export.
+# key|name|version|publisher|NoRepair|NoModify|SystemComponent. Wine's reg
+# prints Cyrillic as question marks, so the entries come through reg export.
 entries() {
     local view
     for view in 'Software\Wow6432Node' 'Software'; do
@@ -47,7 +47,7 @@ entries() {
             "$(windows_path "$work")\\uninstall.reg" /y >/dev/null || continue
         iconv -f UTF-16 -t UTF-8 "$work/uninstall.reg" | tr -d '\r' | awk -F'"=' -v name="$1" '
             function flush() { if (v["DisplayName"] == name)
-                print entry "|" v["DisplayName"] "|" v["DisplayVersion"] "|" v["Publisher"] "|" v["NoRepair"] "|" v["NoModify"] }
+                print entry "|" v["DisplayName"] "|" v["DisplayVersion"] "|" v["Publisher"] "|" v["NoRepair"] "|" v["NoModify"] "|" v["SystemComponent"] }
             /^\[/ { flush(); delete v; entry = $0; sub(/.*\\/, "", entry); sub(/\]$/, "", entry) }
             /^"/ { key = substr($1, 2); value = $2; gsub(/^"|"$/, "", value); v[key] = value }
             END { flush() }'
@@ -133,8 +133,14 @@ install)
     done
     entry=$(entries "$name")
     echo "entry: $entry"
-    IFS='|' read -r _ _ shown_version publisher no_repair no_modify <<<"$entry"
+    IFS='|' read -r _ _ shown_version publisher no_repair no_modify system_component <<<"$entry"
+    # Found by its name, so it has one; a system component's entry is hidden
+    # from Apps and Programs and Features.
     [ "$(grep -c . <<<"$entry")" = 1 ] || fail "not one uninstall entry: $entry"
+    case $system_component in
+    '' | dword:00000000) ;;
+    *) fail "the entry is hidden as a system component: $system_component" ;;
+    esac
     [ "$shown_version" = "$version" ] || fail "the entry shows version $shown_version"
     [ -n "$publisher" ] || fail "the entry names no publisher"
     [ "$no_repair|$no_modify" = "dword:00000001|dword:00000001" ] ||

@@ -4,9 +4,30 @@
 #include "platform/win32/systemclock.h"
 #include "windowfixture.h"
 
-// The one test that waits for the real clock: it is wired to the window's
-// thread, and its first tick comes no sooner than one interval after a launch.
-TEST_F(WindowFixture, theRealClockTicksOneIntervalAfterALaunchAndStopsWithTheTimer)
+namespace {
+
+// The WM_TIMER messages that come to the thread in a period of the given
+// length; each is taken off the queue and not delivered.
+int timerMessagesWithin(DWORD milliseconds)
+{
+    int count = 0;
+    const DWORD until = GetTickCount() + milliseconds;
+    for (DWORD now = GetTickCount(); now < until; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_TIMER);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+// The one test that waits for the real clock, on the window the program
+// creates: its first tick comes no sooner than one interval after a launch,
+// and no timer is left to wake the idle program once a crossing ends or the
+// range is cleared.
+TEST_F(WindowFixture, theRealClockTicksOneIntervalAfterALaunchAndLeavesNoTimerBehind)
 {
     const platform::win32::SystemClock clock(form.controls().Timer1, window.hwnd());
     LARGE_INTEGER frequency;
@@ -22,12 +43,15 @@ TEST_F(WindowFixture, theRealClockTicksOneIntervalAfterALaunchAndStopsWithTheTim
     QueryPerformanceCounter(&moved);
     EXPECT_GE((moved.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart, 150);
 
+    // The rest of the crossing, by hand.
+    for (int i = 0; i < 1000 && form.controls().Timer1.enabled(); ++i)
+        tick();
+    EXPECT_FALSE(clock.running());
+    EXPECT_EQ(timerMessagesWithin(400), 0) << "after the crossing";
+
+    form.Command1_Click(0);
+    EXPECT_TRUE(clock.running());
     form.Command1_Click(1);
     EXPECT_FALSE(clock.running());
-    const DWORD until = GetTickCount() + 400;
-    while (GetTickCount() < until) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        pump();
-    }
-    EXPECT_EQ(form.controls().Label2.left(), 0);
+    EXPECT_EQ(timerMessagesWithin(400), 0) << "after the clear";
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/win32/messageloop.h"
 #include "windowfixture.h"
 
 namespace {
@@ -215,4 +216,73 @@ TEST_F(WindowFixture, tabGoesThroughTheDescriptionsOrderAndClicksLeaveTheFocus)
     SetFocus(handle("Command1", 1));
     key(VK_RETURN);
     EXPECT_EQ(textOf(handle("Text2", 0)), L"0");
+}
+
+TEST_F(WindowFixture, aPressDraggedOffAShotFiresNothingAsAButtonsWould)
+{
+    // Where the press on shot 3 is released, in the field's client pixels.
+    const struct {
+        const char *where;
+        POINT release;
+        int fired;
+    } releases[] = {
+        {"on the field", {200, 50}, -1},
+        {"on another enabled shot", shotPoint(5), -1},
+        {"outside the field", {-20, 300}, -1},
+        {"on the shot pressed", shotPoint(3), 3},
+    };
+    for (const auto &release : releases) {
+        SCOPED_TRACE(release.where);
+        SendMessageW(field(), WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(shotPoint(3).x, shotPoint(3).y));
+        EXPECT_EQ(form.range().state().ActiveShot, -1);
+        const LPARAM at = MAKELPARAM(release.release.x, release.release.y);
+        SendMessageW(field(), WM_MOUSEMOVE, MK_LBUTTON, at);
+        SendMessageW(field(), WM_LBUTTONUP, 0, at);
+        pump();
+        EXPECT_EQ(form.range().state().ActiveShot, release.fired);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+}
+
+TEST_F(WindowFixture, theFieldRepaintsWhenItGainsAndLosesTheFocus)
+{
+    RECT client;
+    GetClientRect(field(), &client);
+    for (HWND to : {field(), handle("Text1", 0)}) {
+        ValidateRect(field(), nullptr);
+        SetFocus(to);
+        RECT dirty{};
+        GetUpdateRect(field(), &dirty, FALSE);
+        EXPECT_EQ(dirty, client) << (to == field() ? "gained" : "lost");
+    }
+}
+
+TEST_F(WindowFixture, aDpiChangeMovesTheWindowWhereTheSystemSuggests)
+{
+    RECT frame;
+    GetWindowRect(window.hwnd(), &frame);
+    // Another monitor's place, as a drag across its edge would suggest.
+    RECT suggested = frame;
+    OffsetRect(&suggested, 37 - frame.left, 21 - frame.top);
+    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
+    GetWindowRect(window.hwnd(), &frame);
+    EXPECT_EQ(frame.left, 37);
+    EXPECT_EQ(frame.top, 21);
+}
+
+// The program's own loop, not the fixture's pump, is what a pupil's keys meet.
+TEST_F(WindowFixture, theProgramsLoopTabsAndPressesTheFocusedButtonOnEnter)
+{
+    SetFocus(handle("Command1", 0));
+    const auto press = [](WPARAM key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, LPARAM(0xC0000001));
+    };
+    press(VK_RETURN);
+    press(VK_TAB);
+    PostQuitMessage(7);
+    EXPECT_EQ(platform::win32::runMessageLoop(window), 7);
+    EXPECT_EQ(textOf(handle("Text2", 0)), L"1");
+    EXPECT_EQ(GetFocus(), handle("Command1", 1));
 }

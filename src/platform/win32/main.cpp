@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "formwindow.h"
+#include "messageloop.h"
 #include "systemclock.h"
 #include "text.h"
 #include "ui/commandline.h"
@@ -114,14 +115,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
         const platform::Connection news = form.announced.connect(
             [&window](const std::string &message) { window.announce(message); });
         window.show(showCommand);
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (window.translate(message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        return int(message.wParam);
+        return runMessageLoop(window);
     } catch (const std::exception &error) {
         return fail(error.what());
     }
