@@ -3,6 +3,7 @@
 
 #include "accessibilitylibraries.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
 
@@ -28,10 +29,11 @@ Library loadSystemLibrary(const wchar_t *name)
         return {};
     wchar_t path[MAX_PATH];
     const UINT length = GetSystemDirectoryW(path, UINT(std::size(path)));
-    if (length == 0 || length + 1 + std::wcslen(name) >= std::size(path))
+    const std::size_t nameLength = std::wcslen(name);
+    if (length == 0 || length + 1 + nameLength >= std::size(path))
         return {};
     path[length] = L'\\';
-    std::wcscpy(path + length + 1, name);
+    std::copy_n(name, nameLength + 1, path + length + 1);
     return Library(LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
