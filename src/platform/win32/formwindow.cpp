@@ -238,16 +238,19 @@ void FormWindow::layout()
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         // A caption now stacks above the box it names, which overlaps it: it
         // paints around the box, whose border stays on top as before.
-        const Control *named = m_form.namedBy(*child.control);
-        RECT overlap;
-        if (const RECT box = named ? m_mapping.toPixels(named->rect()) : RECT{};
-            IntersectRect(&overlap, &place, &box)) {
-            HRGN shown = CreateRectRgn(0, 0, place.right - place.left, place.bottom - place.top);
-            HRGN covered = CreateRectRgn(overlap.left - place.left, overlap.top - place.top,
-                                         overlap.right - place.left, overlap.bottom - place.top);
-            CombineRgn(shown, shown, covered, RGN_DIFF);
-            DeleteObject(covered);
-            // The window owns the region from here on.
+        if (const Control *named = m_form.namedBy(*child.control)) {
+            const RECT box = m_mapping.toPixels(named->rect());
+            RECT overlap;
+            HRGN shown = nullptr;
+            if (IntersectRect(&overlap, &place, &box)) {
+                shown = CreateRectRgn(0, 0, place.right - place.left, place.bottom - place.top);
+                HRGN covered =
+                    CreateRectRgn(overlap.left - place.left, overlap.top - place.top,
+                                  overlap.right - place.left, overlap.bottom - place.top);
+                CombineRgn(shown, shown, covered, RGN_DIFF);
+                DeleteObject(covered);
+            }
+            // The window owns the region from here on; none shows it whole.
             SetWindowRgn(child.hwnd, shown, FALSE);
         }
     }
