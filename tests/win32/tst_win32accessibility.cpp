@@ -342,6 +342,29 @@ TEST_F(AccessibilityTest, untilAScreenReaderAsksNewsCostsNothingThenALiveRegionT
     EXPECT_EQ(pixel({place.left, place.top}), RGB(192, 192, 255));
 }
 
+TEST_F(AccessibilityTest, aScreenReaderStartedLaterOrRunningAtStartUpHearsTheNews)
+{
+    if (AccessibilityLibraries::load()->notifications)
+        GTEST_SKIP() << "this Windows tells counts by UI Automation notifications";
+    const auto heard = [this] {
+        std::vector<HWND> parents;
+        for (const WinEvent &event : events(EVENT_OBJECT_LIVEREGIONCHANGED))
+            parents.push_back(GetParent(event.hwnd));
+        return parents;
+    };
+    SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, 0);
+    SendMessageW(window.hwnd(), WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
+    launch();
+    EXPECT_EQ(heard(), std::vector<HWND>{window.hwnd()});
+    LoadedForm other;
+    platform::win32::FormWindow started(other.form());
+    SystemParametersInfoW(SPI_SETSCREENREADER, FALSE, nullptr, 0);
+    const platform::Connection news =
+        other.announced.connect([&](const std::string &message) { started.announce(message); });
+    other.Command1_Click(0);
+    EXPECT_EQ(heard(), std::vector<HWND>{started.hwnd()});
+}
+
 TEST_F(AccessibilityTest, theLiveRegionIsPolite)
 {
     // UI Automation's LiveSetting property and its Polite.
