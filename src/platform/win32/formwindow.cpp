@@ -177,8 +177,8 @@ HWND FormWindow::createControl(Control &control, int id)
                                     0, 0, 0, 0, hwnd(), menu, instance, nullptr);
         m_connections.push_back(control.textChanged.connect([edit](const std::string &text) {
             // A counter's few digits are widened on the stack. A hit scored on
-            // a tick still allocates: its announcement widens the message into
-            // a string, and a UI Automation notification takes two BSTRs.
+            // a tick allocates only while a screen reader listens: its
+            // announcement widens the message, and a notification takes BSTRs.
             wchar_t shown[64];
             const int length = text.size() < std::size(shown)
                                    ? MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
