@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/win32/annotations.h"
 #include "platform/win32/announcer.h"
 #include "platform/win32/text.h"
 #include "windowfixture.h"
@@ -14,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+using platform::win32::AccessibilityLibraries;
 using platform::win32::ComPtr;
 using Texts = std::vector<std::wstring>;
 
@@ -64,6 +64,93 @@ long stateOf(IAccessible *accessible, long id = CHILDID_SELF)
     accessible->get_accState(childId(id), &state);
     return state.lVal;
 }
+
+// Records the properties set on it, where Wine's own only answers E_NOTIMPL.
+struct RecordedProperties final : IAccPropServices {
+    struct Set {
+        HWND hwnd;
+        DWORD object;
+        DWORD child;
+        MSAAPROPID property;
+        VARTYPE type;
+        LONG value;
+        bool operator==(const Set &) const = default;
+    };
+    std::vector<Set> set;
+
+    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND hwnd, DWORD object, DWORD child, MSAAPROPID property,
+                                          VARIANT value) override
+    {
+        set.push_back({hwnd, object, child, property, value.vt, value.lVal});
+        return S_OK;
+    }
+    // Held on the stack, by a test that outlives its users.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void **) override { return E_NOINTERFACE; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int,
+                                            IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND, DWORD, DWORD, MSAAPROPID, LPCWSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int,
+                                                IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID *, int) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **,
+                                                        DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *,
+                                                          DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int,
+                                                 IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *,
+                                                           DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+};
 
 } // namespace
 
@@ -200,30 +287,46 @@ TEST_F(AccessibilityTest, theFieldOfAWindowThatIsGoneAnswersDisconnected)
     }
 }
 
-TEST_F(AccessibilityTest, standardControlsAreNamedByTheirCaptionsAndShowTheirValues)
+TEST_F(AccessibilityTest, standardControlsAreNamedAsTheSystemsProxiesFindTheirLabels)
 {
-    // What goes to IAccPropServices, which Wine only answers with E_NOTIMPL.
-    EXPECT_EQ(platform::win32::accessibleNames(window),
-              (std::vector<std::pair<HWND, std::wstring>>{{handle("Text2", 0), L"Опити:"},
-                                                          {handle("Text2", 1), L"Попадения:"},
-                                                          {handle("Text1", 0), L"Упражнение"}}));
     launch();
     const struct {
         HWND hwnd;
         TextProperty property;
         const wchar_t *text;
-    } controls[] = {{handle("Command1", 0), &IAccessible::get_accName, L"Паничка"},
+    } controls[] = {{handle("Text1", 0), &IAccessible::get_accName, L"Упражнение"},
+                    {handle("Text2", 0), &IAccessible::get_accName, L"Опити:"},
+                    {handle("Text2", 1), &IAccessible::get_accName, L"Попадения:"},
+                    {handle("Command1", 0), &IAccessible::get_accName, L"Паничка"},
                     {handle("Command1", 1), &IAccessible::get_accName, L"Чисти"},
                     {handle("Text2", 0), &IAccessible::get_accValue, L"1"}};
     for (const auto &control : controls)
         EXPECT_EQ(read(of(control.hwnd).get(), control.property), control.text);
     EXPECT_TRUE(stateOf(of(handle("Text2", 0)).get()) & STATE_SYSTEM_READONLY);
+    // The exercise box's label is there for screen readers only.
+    HWND exerciseLabel = GetWindow(handle("Text1", 0), GW_HWNDPREV);
+    ASSERT_TRUE(exerciseLabel);
+    EXPECT_TRUE(stateOf(of(exerciseLabel).get()) & STATE_SYSTEM_INVISIBLE);
+    // Each caption stacks above the box it names, and the box's border
+    // still shows where the two overlap.
+    for (const int box : {0, 1}) {
+        const RECT place = placeOf(handle("Text2", box));
+        ASSERT_LT(place.left, placeOf(handle("Label1", box + 1)).right);
+        const COLORREF belowCaption = pixel({place.left, place.bottom - 2});
+        EXPECT_EQ(pixel({place.left, place.top + 4}), belowCaption) << box;
+    }
 }
 
-TEST_F(AccessibilityTest, withoutNotificationsEachCountChangesALiveRegionThatNobodySees)
+TEST_F(AccessibilityTest, untilAScreenReaderAsksNewsCostsNothingThenALiveRegionTellsIt)
 {
-    if (platform::win32::NotificationCalls::system().raiseNotificationEvent)
+    if (AccessibilityLibraries::load()->notifications)
         GTEST_SKIP() << "this Windows tells counts by UI Automation notifications";
+    launch();
+    EXPECT_TRUE(events(EVENT_OBJECT_LIVEREGIONCHANGED).empty());
+    click(handle("Command1", 1), {4, 4});
+    // A screen reader asks for the window, as it does when the window comes
+    // to the front.
+    of(window.hwnd());
     HWND liveRegion = nullptr;
     expectEachCountHeard([&] {
         Texts texts;
@@ -239,15 +342,53 @@ TEST_F(AccessibilityTest, withoutNotificationsEachCountChangesALiveRegionThatNob
     EXPECT_EQ(pixel({place.left, place.top}), RGB(192, 192, 255));
 }
 
+TEST_F(AccessibilityTest, aScreenReaderStartedLaterOrRunningAtStartUpHearsTheNews)
+{
+    if (AccessibilityLibraries::load()->notifications)
+        GTEST_SKIP() << "this Windows tells counts by UI Automation notifications";
+    const auto heard = [this] {
+        std::vector<HWND> parents;
+        for (const WinEvent &event : events(EVENT_OBJECT_LIVEREGIONCHANGED))
+            parents.push_back(GetParent(event.hwnd));
+        return parents;
+    };
+    SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, 0);
+    SendMessageW(window.hwnd(), WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
+    launch();
+    EXPECT_EQ(heard(), std::vector<HWND>{window.hwnd()});
+    LoadedForm other;
+    platform::win32::FormWindow started(other.form());
+    SystemParametersInfoW(SPI_SETSCREENREADER, FALSE, nullptr, 0);
+    const platform::Connection news =
+        other.announced.connect([&](const std::string &message) { started.announce(message); });
+    other.Command1_Click(0);
+    EXPECT_EQ(heard(), std::vector<HWND>{started.hwnd()});
+}
+
+TEST_F(AccessibilityTest, theLiveRegionIsPolite)
+{
+    // UI Automation's LiveSetting property and its Polite.
+    constexpr GUID LiveSetting = {
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    RecordedProperties properties;
+    platform::win32::Announcer announcer(window.hwnd());
+    announcer.listen(*AccessibilityLibraries::load(), {}, ComPtr<IAccPropServices>(&properties));
+    ASSERT_TRUE(announcer.liveRegion());
+    EXPECT_EQ(properties.set,
+              (std::vector<RecordedProperties::Set>{{announcer.liveRegion(), DWORD(OBJID_CLIENT),
+                                                     CHILDID_SELF, LiveSetting, VT_I4, 1}}));
+}
+
 TEST_F(AccessibilityTest, withNotificationsEachCountIsOneNotificationWithoutALiveRegion)
 {
     using Host = platform::win32::NotificationCalls::HostProviderFromHwnd;
     const auto host = reinterpret_cast<Host>(reinterpret_cast<void (*)()>(
         GetProcAddress(LoadLibraryW(L"uiautomationcore.dll"), "UiaHostProviderFromHwnd")));
     ASSERT_TRUE(host);
-    platform::win32::Announcer notifying(window.hwnd(), {host, &recordNotification});
-    const platform::Connection news = form.announced.connect(
-        [&](const std::string &message) { notifying.announce(platform::win32::wide(message)); });
+    platform::win32::Announcer notifying(window.hwnd());
+    notifying.listen(*AccessibilityLibraries::load(), {host, &recordNotification}, {});
+    const platform::Connection news =
+        form.announced.connect([&](const std::string &message) { notifying.announce(message); });
     EXPECT_FALSE(notifying.liveRegion());
     expectEachCountHeard([] { return std::exchange(notified, {}); });
 }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-
 #include <ostream>
 #include <string>
 
@@ -39,10 +37,9 @@ struct WindowFixture : ::testing::Test {
 
     static void SetUpTestSuite()
     {
-        // COM for the accessibility objects, on this thread for the process.
+        // COM comes as in the program: from the window, when a screen reader asks.
         static const bool registered =
-            (CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED),
-             platform::win32::FormWindow::registerClasses(GetModuleHandleW(nullptr)), true);
+            (platform::win32::FormWindow::registerClasses(GetModuleHandleW(nullptr)), true);
         (void)registered;
     }
 

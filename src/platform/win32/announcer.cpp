@@ -3,7 +3,11 @@
 
 #include "announcer.h"
 
+#include "text.h"
+
 #include <commctrl.h>
+
+#include <utility>
 
 namespace platform::win32 {
 
@@ -15,53 +19,57 @@ constexpr int KindOther = 4;
 constexpr int ProcessingAll = 2;
 constexpr wchar_t Activity[] = L"clayrange.count";
 
-using String = Owned<BSTR, SysFreeString>;
-
-template <typename Call> Call lookUp(HMODULE module, const char *name)
-{
-    return module
-               ? reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-               : nullptr;
-}
+// UI Automation's LiveSetting, which the system's proxies read from the
+// annotations, and its Polite: a screen reader tells a change of the text
+// when it is free.
+constexpr GUID LiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG Polite = 1;
 
 } // namespace
 
-NotificationCalls NotificationCalls::system()
+Announcer::Announcer(HWND window)
+    : m_window(window)
+{}
+
+Announcer::~Announcer()
 {
-    // From the system directory only, never from beside the program; kept
-    // loaded for the life of the process.
-    static const HMODULE automation =
-        LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    NotificationCalls calls;
-    calls.raiseNotificationEvent =
-        lookUp<RaiseNotificationEvent>(automation, "UiaRaiseNotificationEvent");
-    if (calls.raiseNotificationEvent)
-        calls.hostProviderFromHwnd =
-            lookUp<HostProviderFromHwnd>(automation, "UiaHostProviderFromHwnd");
-    if (!calls.hostProviderFromHwnd)
-        calls.raiseNotificationEvent = nullptr;
-    return calls;
+    if (m_properties && m_annotated) {
+        MSAAPROPID property = LiveSettingProperty;
+        m_properties->ClearHwndProps(m_annotated, DWORD(OBJID_CLIENT), CHILDID_SELF, &property, 1);
+    }
 }
 
-Announcer::Announcer(HWND window, const NotificationCalls &calls)
-    : m_calls(calls)
+void Announcer::listen(const AccessibilityLibraries &libraries,
+                       const NotificationCalls &notifications, ComPtr<IAccPropServices> properties)
 {
-    if (m_calls.raiseNotificationEvent && m_calls.hostProviderFromHwnd
-        && SUCCEEDED(m_calls.hostProviderFromHwnd(window, m_provider.put())) && m_provider)
+    if (m_libraries)
+        return;
+    m_libraries = &libraries;
+    m_calls = notifications;
+    if (m_calls && SUCCEEDED(m_calls.hostProviderFromHwnd(m_window, m_provider.put()))
+        && m_provider)
         return;
     // Visible, or screen readers would pass it over, but one pixel in the
     // window's top left corner, where nothing else is, at the bottom of the
     // window's order and out of the tab order.
     m_liveRegion =
         Window(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                               0, 1, 1, window, nullptr, GetModuleHandleW(nullptr), nullptr));
+                               0, 1, 1, m_window, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!m_liveRegion)
         return;
     SetWindowSubclass(m_liveRegion.get(), &Announcer::liveRegionProcedure, 0,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowPos(m_liveRegion.get(), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    m_annotations.setPoliteLiveRegion(m_liveRegion.get());
+    m_properties = std::move(properties);
+    VARIANT polite;
+    polite.vt = VT_I4;
+    polite.lVal = Polite;
+    if (m_properties
+        && SUCCEEDED(m_properties->SetHwndProp(m_liveRegion.get(), DWORD(OBJID_CLIENT),
+                                               CHILDID_SELF, LiveSettingProperty, polite)))
+        m_annotated = m_liveRegion.get();
 }
 
 LRESULT CALLBACK Announcer::liveRegionProcedure(HWND hwnd, UINT message, WPARAM wParam,
@@ -95,19 +103,20 @@ LRESULT CALLBACK Announcer::liveRegionProcedure(HWND hwnd, UINT message, WPARAM 
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void Announcer::announce(const std::wstring &message)
+void Announcer::announce(const std::string &message)
 {
     if (m_provider) {
-        const String text(SysAllocStringLen(message.data(), UINT(message.size())));
-        const String activity(SysAllocString(Activity));
-        m_calls.raiseNotificationEvent(m_provider.get(), KindOther, ProcessingAll, text.get(),
-                                       activity.get());
-        return;
+        const std::wstring shown = wide(message);
+        BSTR text = m_libraries->sysAllocStringLen(shown.data(), UINT(shown.size()));
+        BSTR activity = m_libraries->sysAllocString(Activity);
+        m_calls.raiseNotificationEvent(m_provider.get(), KindOther, ProcessingAll, text, activity);
+        m_libraries->sysFreeString(activity);
+        m_libraries->sysFreeString(text);
+    } else if (m_liveRegion) {
+        SetWindowTextW(m_liveRegion.get(), wide(message).c_str());
+        NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_liveRegion.get(), OBJID_CLIENT,
+                       CHILDID_SELF);
     }
-    if (!m_liveRegion)
-        return;
-    SetWindowTextW(m_liveRegion.get(), message.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_liveRegion.get(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace platform::win32

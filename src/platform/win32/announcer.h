@@ -3,59 +3,50 @@
 
 #pragma once
 
-#include "annotations.h"
+#include "accessibilitylibraries.h"
 #include "handles.h"
 
 #include <windows.h>
-
-#include <oleacc.h>
-#include <uiautomationcore.h>
 
 #include <string>
 
 namespace platform::win32 {
 
-// The notification calls of UI Automation, which Windows has from Windows 10
-// 1709 on; looked up at run time, so that the program still starts on
-// Windows 7.
-struct NotificationCalls {
-    using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
-    // The kind and processing are UI Automation's NotificationKind and
-    // NotificationProcessing.
-    using RaiseNotificationEvent = HRESULT(WINAPI *)(IRawElementProviderSimple *, int kind,
-                                                     int processing, BSTR text, BSTR activity);
-
-    // The system's, or none where it lacks either.
-    static NotificationCalls system();
-
-    HostProviderFromHwnd hostProviderFromHwnd = nullptr;
-    RaiseNotificationEvent raiseNotificationEvent = nullptr;
-};
-
 // Tells a screen reader short news, such as a new count, without moving the
 // focus: as a UI Automation notification where Windows has them, else through
 // a polite live region, a static control that only screen readers find: it
-// paints nothing of its own, only what the window shows behind it.
+// paints nothing of its own, only what the window shows behind it. Until a
+// screen reader listens, news costs nothing.
 class Announcer
 {
 public:
-    explicit Announcer(HWND window, const NotificationCalls &calls = NotificationCalls::system());
+    explicit Announcer(HWND window);
+    ~Announcer();
     Announcer(const Announcer &) = delete;
     Announcer &operator=(const Announcer &) = delete;
 
-    void announce(const std::wstring &message);
-    // Null when the news goes out as notifications.
+    // A screen reader listens from now on: news goes out as notifications
+    // where there are both calls, else through the live region, made now,
+    // whose politeness goes to properties.
+    void listen(const AccessibilityLibraries &libraries, const NotificationCalls &notifications,
+                ComPtr<IAccPropServices> properties);
+    bool listening() const { return m_libraries != nullptr; }
+    void announce(const std::string &message);
+    // Null when the news goes out as notifications, or nobody listens.
     HWND liveRegion() const { return m_liveRegion.get(); }
 
 private:
     static LRESULT CALLBACK liveRegionProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam, UINT_PTR, DWORD_PTR announcer);
 
+    HWND m_window;
+    const AccessibilityLibraries *m_libraries = nullptr;
     NotificationCalls m_calls;
     ComPtr<IRawElementProviderSimple> m_provider;
+    ComPtr<IAccPropServices> m_properties;
+    HWND m_annotated = nullptr;
     // A child of the window: it goes with this, or with the window first.
     Window m_liveRegion;
-    Annotations m_annotations;
 };
 
 } // namespace platform::win32

@@ -15,12 +15,6 @@ namespace {
 
 constexpr wchar_t PressAction[] = L"Натисни";
 
-BSTR stringOf(const std::string &utf8)
-{
-    const std::wstring text = wide(utf8);
-    return SysAllocStringLen(text.data(), UINT(text.size()));
-}
-
 void setLong(VARIANT *variant, long value)
 {
     variant->vt = VT_I4;
@@ -40,14 +34,24 @@ LRESULT FieldAccessible::answer(ComPtr<FieldAccessible> &holder, FieldWindow &fi
 {
     if (DWORD(lParam) != DWORD(OBJID_CLIENT))
         return 0;
+    const AccessibilityLibraries *libraries = AccessibilityLibraries::load();
+    if (!libraries)
+        return 0;
     if (!holder)
-        holder = ComPtr<FieldAccessible>(new FieldAccessible(field));
-    return LresultFromObject(__uuidof(IAccessible), wParam, holder.get());
+        holder = ComPtr<FieldAccessible>(new FieldAccessible(field, *libraries));
+    return libraries->lresultFromObject(__uuidof(IAccessible), wParam, holder.get());
 }
 
-FieldAccessible::FieldAccessible(FieldWindow &field)
+FieldAccessible::FieldAccessible(FieldWindow &field, const AccessibilityLibraries &libraries)
     : m_field(&field)
+    , m_libraries(libraries)
 {}
+
+BSTR FieldAccessible::stringOf(const std::string &utf8) const
+{
+    const std::wstring text = wide(utf8);
+    return m_libraries.sysAllocStringLen(text.data(), UINT(text.size()));
+}
 
 FieldWindow *FieldAccessible::field() const
 {
@@ -135,8 +139,8 @@ HRESULT FieldAccessible::get_accParent(IDispatch **parent)
     const FieldWindow *field = this->field();
     if (!field)
         return RPC_E_DISCONNECTED;
-    return AccessibleObjectFromWindow(field->hwnd(), DWORD(OBJID_WINDOW), __uuidof(IDispatch),
-                                      reinterpret_cast<void **>(parent));
+    return m_libraries.accessibleObjectFromWindow(
+        field->hwnd(), DWORD(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void **>(parent));
 }
 
 HRESULT FieldAccessible::get_accChildCount(long *count)
@@ -259,7 +263,7 @@ HRESULT FieldAccessible::get_accDefaultAction(VARIANT child, BSTR *action)
         return resolved;
     if (id == CHILDID_SELF || !this->child(id).takesClick())
         return S_FALSE;
-    *action = SysAllocString(PressAction);
+    *action = m_libraries.sysAllocString(PressAction);
     return *action ? S_OK : E_OUTOFMEMORY;
 }
 

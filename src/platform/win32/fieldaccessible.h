@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "accessibilitylibraries.h"
 #include "handles.h"
 
 #include <windows.h>
 
 #include <oleacc.h>
+
+#include <string>
 
 namespace platform {
 class Control;
@@ -24,8 +27,8 @@ class FieldAccessible final : public IAccessible
 {
 public:
     // The answer to the field's WM_GETOBJECT, or 0 to leave it to the system.
-    // The object is made on the first call and kept in holder for the life of
-    // the window.
+    // The object, and the libraries it needs, come with the first call; it is
+    // kept in holder for the life of the window.
     static LRESULT answer(ComPtr<FieldAccessible> &holder, FieldWindow &field, WPARAM wParam,
                           LPARAM lParam);
     // The field is going: every call from now on answers RPC_E_DISCONNECTED.
@@ -65,7 +68,7 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    explicit FieldAccessible(FieldWindow &field);
+    FieldAccessible(FieldWindow &field, const AccessibilityLibraries &libraries);
     ~FieldAccessible() = default;
 
     // The field while it is there, or null.
@@ -77,9 +80,11 @@ private:
     // A text that neither the field nor its children have.
     HRESULT noText(const VARIANT &child, BSTR *text) const;
     Control &child(long id) const;
+    BSTR stringOf(const std::string &utf8) const;
 
     LONG m_references = 1;
     FieldWindow *m_field;
+    const AccessibilityLibraries &m_libraries;
 };
 
 } // namespace platform::win32

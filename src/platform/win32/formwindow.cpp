@@ -3,7 +3,6 @@
 
 #include "formwindow.h"
 
-#include "annotations.h"
 #include "announcer.h"
 #include "colors.h"
 #include "platform/placement.h"
@@ -59,6 +58,12 @@ SIZE outerSize(SIZE client, int dpi)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+bool screenReaderRunning()
+{
+    BOOL running = FALSE;
+    return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
+}
+
 // A trailing line break only adds an empty line below a caption.
 std::wstring captionText(const std::string &text)
 {
@@ -96,9 +101,9 @@ FormWindow::FormWindow(Form &form)
         throw StartupError("Не може да се създаде прозорецът.");
     m_mapping = PixelMapping(dpiOf(hwnd()));
     createControls();
-    m_annotations = std::make_unique<Annotations>();
-    nameControls(*this, *m_annotations);
     m_announcer = std::make_unique<Announcer>(hwnd());
+    if (screenReaderRunning())
+        wakeAccessibility();
     layout();
     centreOnWorkArea();
 }
@@ -109,19 +114,38 @@ void FormWindow::createControls()
 {
     // Tab goes through the controls in the order they were made, and that
     // order also stacks them, the first on top: the core's stacking order,
-    // which starts with the tab stops in tab order.
+    // which starts with the tab stops in tab order. A screen reader names a
+    // box by the nearest static made before it, so each caption comes just
+    // before the box it names, and a box named but without a caption gets a
+    // hidden one; statics are no tab stops, so Tab passes them.
     const std::vector<Control *> order = m_form.stackingOrder();
     m_children.reserve(order.size());
     for (Control *control : order) {
-        const int id = FirstControlId + int(m_children.size());
-        HWND hwnd = createControl(*control, id);
-        if (!hwnd)
-            throw StartupError("Не може да се създаде елемент на прозореца.");
-        Brush background;
-        if (control->properties().backColor)
-            background.reset(CreateSolidBrush(colorOf(*control->properties().backColor)));
-        m_children.push_back({control, hwnd, std::move(background)});
+        if (handleFor(*control))
+            continue;
+        if (control->kind() == ControlKind::TextBox) {
+            Control *caption = m_form.captionOf(*control);
+            const std::string &name = control->properties().accessibleName;
+            if (caption && std::ranges::find(order, caption) != order.end())
+                addChild(*caption);
+            else if (!name.empty())
+                CreateWindowExW(0, L"STATIC", wide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX,
+                                0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        }
+        addChild(*control);
     }
+}
+
+void FormWindow::addChild(Control &control)
+{
+    const int id = FirstControlId + int(m_children.size());
+    HWND hwnd = createControl(control, id);
+    if (!hwnd)
+        throw StartupError("Не може да се създаде елемент на прозореца.");
+    Brush background;
+    if (control.properties().backColor)
+        background.reset(CreateSolidBrush(colorOf(*control.properties().backColor)));
+    m_children.push_back({&control, hwnd, std::move(background)});
 }
 
 HWND FormWindow::createControl(Control &control, int id)
@@ -153,8 +177,8 @@ HWND FormWindow::createControl(Control &control, int id)
                                     0, 0, 0, 0, hwnd(), menu, instance, nullptr);
         m_connections.push_back(control.textChanged.connect([edit](const std::string &text) {
             // A counter's few digits are widened on the stack. A hit scored on
-            // a tick still allocates: its announcement widens the message into
-            // a string, and a UI Automation notification takes two BSTRs.
+            // a tick allocates only while a screen reader listens: its
+            // announcement widens the message, and a notification takes BSTRs.
             wchar_t shown[64];
             const int length = text.size() < std::size(shown)
                                    ? MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()),
@@ -212,6 +236,23 @@ void FormWindow::layout()
         }
         SetWindowPos(child.hwnd, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        // A caption now stacks above the box it names, which overlaps it: it
+        // paints around the box, whose border stays on top as before.
+        if (const Control *named = m_form.namedBy(*child.control)) {
+            const RECT box = m_mapping.toPixels(named->rect());
+            RECT overlap;
+            HRGN shown = nullptr;
+            if (IntersectRect(&overlap, &place, &box)) {
+                shown = CreateRectRgn(0, 0, place.right - place.left, place.bottom - place.top);
+                HRGN covered =
+                    CreateRectRgn(overlap.left - place.left, overlap.top - place.top,
+                                  overlap.right - place.left, overlap.bottom - place.top);
+                CombineRgn(shown, shown, covered, RGN_DIFF);
+                DeleteObject(covered);
+            }
+            // The window owns the region from here on; none shows it whole.
+            SetWindowRgn(child.hwnd, shown, FALSE);
+        }
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -263,7 +304,21 @@ bool FormWindow::translate(MSG &message) const
 
 void FormWindow::announce(const std::string &message)
 {
-    m_announcer->announce(wide(message));
+    m_announcer->announce(message);
+}
+
+void FormWindow::wakeAccessibility()
+{
+    if (!m_announcer || m_announcer->listening())
+        return;
+    const AccessibilityLibraries *libraries = AccessibilityLibraries::load();
+    if (!libraries)
+        return;
+    // Made only where there will be a live region to annotate.
+    ComPtr<IAccPropServices> properties;
+    if (!libraries->notifications)
+        properties = libraries->propertyServices();
+    m_announcer->listen(*libraries, libraries->notifications, std::move(properties));
 }
 
 const FormWindow::Child *FormWindow::childFor(HWND hwnd) const
@@ -373,6 +428,14 @@ LRESULT FormWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_GETOBJECT:
+        // The system answers; a screen reader is there from now on.
+        wakeAccessibility();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETSCREENREADER && screenReaderRunning())
+            wakeAccessibility();
+        break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -19,7 +19,6 @@
 namespace platform::win32 {
 
 class Announcer;
-class Annotations;
 
 // A start-up that could not go on, with what failed, for the message box.
 class StartupError : public std::runtime_error
@@ -31,7 +30,8 @@ public:
 // The window that shows a Form with the native controls: a static control per
 // caption, edit controls for the text boxes, push buttons painted in their
 // colours and the field, each placed by the one twips-to-pixels mapping at the
-// window's dpi, in the tab order of the description.
+// window's dpi, in the tab order of the description. Screen readers are served
+// from the first moment one asks, or is known to be running.
 class FormWindow final : private WindowProcedure
 {
 public:
@@ -70,7 +70,9 @@ private:
 
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
+    void addChild(Control &control);
     HWND createControl(Control &control, int id);
+    void wakeAccessibility();
     // Font, sizes and places for the current dpi.
     void layout();
     void centreOnWorkArea();
@@ -88,7 +90,6 @@ private:
     // and after the objects below, which own windows inside it.
     Window m_window;
     std::unique_ptr<FieldWindow> m_field;
-    std::unique_ptr<Annotations> m_annotations;
     std::unique_ptr<Announcer> m_announcer;
     HWND m_lastFocus = nullptr;
     std::vector<Connection> m_connections;

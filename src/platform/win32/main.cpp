@@ -10,8 +10,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -72,26 +70,6 @@ std::optional<int> answerArguments()
     return answer->status;
 }
 
-// COM on the window's thread, for the objects that screen readers call.
-class ComApartment
-{
-public:
-    ComApartment()
-        : m_started(
-            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
-    {}
-    ~ComApartment()
-    {
-        if (m_started)
-            CoUninitialize();
-    }
-    ComApartment(const ComApartment &) = delete;
-    ComApartment &operator=(const ComApartment &) = delete;
-
-private:
-    bool m_started;
-};
-
 int fail(const std::string &what)
 {
     MessageBoxW(nullptr, wide("clayrange не може да започне: " + what).c_str(), Title,
@@ -105,7 +83,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
 {
     if (const std::optional<int> status = answerArguments())
         return *status;
-    const ComApartment com;
     try {
         FormWindow::registerClasses(instance);
         RangeForm form;

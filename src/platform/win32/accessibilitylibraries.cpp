@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 clayrange developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "accessibilitylibraries.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+
+namespace platform::win32 {
+
+namespace {
+
+// {B5F8350B-0548-48B1-A6EE-88BD00B4A5E7} and {6E26E776-04F0-495D-80E4-3330352E3169}:
+// not from an import library, which holds no GUIDs for x86_64.
+constexpr CLSID AccPropServicesClass = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID AccPropServicesInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+
+// From the system directory only, never from beside the program or the
+// working folder, where anyone could plant a DLL of the same name.
+Library loadSystemLibrary(const wchar_t *name)
+{
+    if (HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+        return Library(module);
+    // A Windows 7 without update KB2533623 knows no such flag: the full path.
+    if (GetLastError() != ERROR_INVALID_PARAMETER)
+        return {};
+    wchar_t path[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(path, UINT(std::size(path)));
+    const std::size_t nameLength = std::wcslen(name);
+    if (length == 0 || length + 1 + nameLength >= std::size(path))
+        return {};
+    path[length] = L'\\';
+    std::copy_n(name, nameLength + 1, path + length + 1);
+    return Library(LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+}
+
+template <typename Call> void lookUp(const Library &library, const char *name, Call &call)
+{
+    call = library ? reinterpret_cast<Call>(
+               reinterpret_cast<void (*)()>(GetProcAddress(library.get(), name)))
+                   : nullptr;
+}
+
+} // namespace
+
+const AccessibilityLibraries *AccessibilityLibraries::load()
+{
+    static const AccessibilityLibraries libraries;
+    return libraries.m_complete ? &libraries : nullptr;
+}
+
+AccessibilityLibraries::AccessibilityLibraries()
+    : m_ole32(loadSystemLibrary(L"ole32.dll"))
+    , m_oleaut32(loadSystemLibrary(L"oleaut32.dll"))
+    , m_oleacc(loadSystemLibrary(L"oleacc.dll"))
+{
+    decltype(&CoInitializeEx) coInitializeEx = nullptr;
+    lookUp(m_ole32, "CoInitializeEx", coInitializeEx);
+    lookUp(m_ole32, "CoUninitialize", m_coUninitialize);
+    lookUp(m_ole32, "CoCreateInstance", coCreateInstance);
+    lookUp(m_oleaut32, "SysAllocString", sysAllocString);
+    lookUp(m_oleaut32, "SysAllocStringLen", sysAllocStringLen);
+    lookUp(m_oleaut32, "SysFreeString", sysFreeString);
+    lookUp(m_oleacc, "LresultFromObject", lresultFromObject);
+    lookUp(m_oleacc, "AccessibleObjectFromWindow", accessibleObjectFromWindow);
+    if (!coInitializeEx || !m_coUninitialize || !coCreateInstance || !sysAllocString
+        || !sysAllocStringLen || !sysFreeString || !lresultFromObject
+        || !accessibleObjectFromWindow)
+        return;
+    // A thread that something else has made multithreaded (RPC_E_CHANGED_MODE)
+    // serves screen readers too, and its COM is not ours to end.
+    if (!SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+        m_coUninitialize = nullptr;
+    m_complete = true;
+    // Where either notification call is missing, the live region serves.
+    m_automation = loadSystemLibrary(L"uiautomationcore.dll");
+    lookUp(m_automation, "UiaHostProviderFromHwnd", notifications.hostProviderFromHwnd);
+    lookUp(m_automation, "UiaRaiseNotificationEvent", notifications.raiseNotificationEvent);
+    if (!notifications)
+        notifications = {};
+}
+
+AccessibilityLibraries::~AccessibilityLibraries()
+{
+    if (m_complete && m_coUninitialize)
+        m_coUninitialize();
+}
+
+ComPtr<IAccPropServices> AccessibilityLibraries::propertyServices() const
+{
+    ComPtr<IAccPropServices> services;
+    coCreateInstance(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, AccPropServicesInterface,
+                     reinterpret_cast<void **>(services.put()));
+    return services;
+}
+
+} // namespace platform::win32
