@@ -101,7 +101,7 @@ check() {
 
 check nothing-missing 0 desktop -- '!apt-get'
 check index-fails 0 'desktop tests' FAKE_UPDATE_FAILS=9 -- \
-    'try 2 of 3' 'Mirror sync in progress' 'apt-get install .* reuse' '!stopping'
+    'try 2 of 3' 'Mirror sync in progress' 'apt-get install .* reuse' '!stopping' '!^ *$'
 check index-recovers 0 tests FAKE_UPDATE_FAILS=1 -- 'try 1 of 3' '!try 2 of 3' 'apt-get install .* reuse'
 check package-broken 0 'tests windows' FAKE_BROKEN=wixl -- \
     'the windows group cannot be installed: wixl$' '1 is to be installed' \
