@@ -77,6 +77,19 @@ clayrange_wine_not_up() {
     tail -n 20 "$log" | sed 's/^/    /' >&2
 }
 
+# clayrange_wine_wait PID COMMAND...: up to ten seconds for the command to
+# succeed, while the background program PID lives.
+clayrange_wine_wait() {
+    local pid=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    "$@"
+}
+
 # Starts an X server of its own, a classroom PC's screen at 96 dpi, and with
 # WM set, openbox on it: without a window manager Wine waits two seconds for
 # each window it destroys. Sets DISPLAY, clayrange_xvfb and clayrange_wm (the
@@ -86,11 +99,7 @@ clayrange_wine_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" \
         2>"$work/xvfb.log" &
     clayrange_xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] || ! kill -0 "$clayrange_xvfb" 2>/dev/null && break
-        sleep 0.1
-    done
-    if [ ! -s "$work/display" ]; then
+    if ! clayrange_wine_wait "$clayrange_xvfb" test -s "$work/display"; then
         clayrange_wine_not_up "$clayrange_xvfb" "Xvfb -displayfd 3 -screen 0 1024x768x24" \
             "$work/xvfb.log"
         return 1
@@ -100,11 +109,7 @@ clayrange_wine_display() {
     [ -n "$wm" ] || return 0
     openbox --startup "touch $work/ready" >"$work/openbox.log" 2>&1 &
     clayrange_wm=$!
-    for _ in $(seq 100); do
-        [ -f "$work/ready" ] || ! kill -0 "$clayrange_wm" 2>/dev/null && break
-        sleep 0.1
-    done
-    if [ ! -f "$work/ready" ]; then
+    if ! clayrange_wine_wait "$clayrange_wm" test -f "$work/ready"; then
         clayrange_wine_not_up "$clayrange_wm" "openbox on $DISPLAY" "$work/openbox.log"
         return 1
     fi
