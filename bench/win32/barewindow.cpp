@@ -3,11 +3,12 @@
 
 // The yardstick for the Windows edition's start-up and memory: a plain Win32
 // window that shows what the program's window shows, with nothing of our own
-// and no accessibility at all. It has the same client size and resources, a
-// green area where the field is, a button, two read-only edits each after its
-// caption, and a multi-line read-only edit with the exercise's text in Times
-// New Roman 12 pt, Cyrillic, which has the focus, so that the ratio measures
-// the program and not what it shows.
+// and no accessibility at all. It has the same client size and resources, the
+// title above a sunken green area where the field is, two buttons, two
+// read-only edits each after its caption, and a multi-line read-only edit with
+// the exercise's text, all in Times New Roman 12 pt, Cyrillic, and the focus
+// in the multi-line edit, so that the ratio measures the program and not what
+// it shows.
 
 #include "ui/rangeformdesign.h"
 
@@ -20,12 +21,14 @@
 namespace {
 
 // Left, top, right, bottom in client pixels at 96 dpi, where the program puts them.
+constexpr RECT Heading{72, 0, 377, 25};
 constexpr RECT Field{40, 40, 401, 225};
 constexpr RECT Launch{8, 232, 81, 257};
 constexpr RECT AttemptsCaption{96, 232, 153, 257};
 constexpr RECT Attempts{152, 232, 201, 259};
 constexpr RECT HitsCaption{216, 232, 305, 257};
 constexpr RECT Hits{304, 232, 353, 259};
+constexpr RECT Clear{368, 232, 441, 257};
 constexpr RECT Exercise{8, 264, 441, 417};
 
 HBRUSH green;
@@ -36,7 +39,9 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(hwnd, &paint);
-        FillRect(dc, &Field, green);
+        RECT field = Field;
+        DrawEdge(dc, &field, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        FillRect(dc, &field, green);
         EndPaint(hwnd, &paint);
         return 0;
     }
@@ -99,11 +104,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_ROMAN, L"Times New Roman");
     constexpr DWORD ReadOnly = ES_READONLY | WS_TABSTOP | ES_AUTOHSCROLL;
+    child(L"STATIC", wide(RangeFormDesign::Title), SS_CENTER, 0, Heading, window, font);
     child(L"BUTTON", L"Паничка", BS_PUSHBUTTON | WS_TABSTOP, 0, Launch, window, font);
     child(L"STATIC", L"Опити:", SS_LEFT, 0, AttemptsCaption, window, font);
     child(L"EDIT", L"0", ReadOnly, WS_EX_CLIENTEDGE, Attempts, window, font);
     child(L"STATIC", L"Попадения:", SS_LEFT, 0, HitsCaption, window, font);
     child(L"EDIT", L"0", ReadOnly, WS_EX_CLIENTEDGE, Hits, window, font);
+    child(L"BUTTON", L"Чисти", BS_PUSHBUTTON | WS_TABSTOP, 0, Clear, window, font);
     HWND exercise = child(L"EDIT", wide(RangeFormDesign::exerciseText()),
                           ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
                           WS_EX_CLIENTEDGE, Exercise, window, font);

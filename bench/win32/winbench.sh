@@ -129,10 +129,17 @@ echo "warming up..." >&2
 startOnce "$ours" >/dev/null
 startOnce "$bare" >/dev/null
 : >"$work/ours" && : >"$work/bare"
+# Each pair in turn starts with the other program, so that neither always
+# follows the other's exit.
 for run in $(seq "$runs"); do
     printf '\rstart-up pair %d of %d' "$run" "$runs" >&2
-    startOnce "$ours" >>"$work/ours"
-    startOnce "$bare" >>"$work/bare"
+    if [ $((run % 2)) = 1 ]; then
+        startOnce "$ours" >>"$work/ours"
+        startOnce "$bare" >>"$work/bare"
+    else
+        startOnce "$bare" >>"$work/bare"
+        startOnce "$ours" >>"$work/ours"
+    fi
 done
 echo >&2
 : >"$work/idle-ours" && : >"$work/idle-bare" && : >"$work/crossing"
