@@ -4,6 +4,9 @@
 #include "platform/win32/messageloop.h"
 #include "windowfixture.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 struct Place {
@@ -40,7 +43,64 @@ LOGFONTW fontOf(HWND hwnd)
     return font;
 }
 
+// What the window's controls were sent while it was made.
+struct StartupMessages {
+    struct Sent {
+        HWND hwnd;
+        UINT message;
+        UINT flags;
+    };
+    static inline std::vector<Sent> sent;
+
+    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto &call = *reinterpret_cast<const CWPSTRUCT *>(lParam);
+        if (code == HC_ACTION && GetWindowLongW(call.hwnd, GWL_STYLE) & WS_CHILD) {
+            const UINT flags = call.message == WM_WINDOWPOSCHANGED
+                                   ? reinterpret_cast<const WINDOWPOS *>(call.lParam)->flags
+                                   : 0;
+            sent.push_back({call.hwnd, call.message, flags});
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+
 } // namespace
+
+// A control moved after it is made, or an edit given its text before its
+// font, is laid out twice, which every start-up pays for.
+TEST(FormWindowStartup, eachControlIsMadeWhereItStandsAndGetsItsTextAfterItsFont)
+{
+    WindowFixture::SetUpTestSuite();
+    WindowFixture::LoadedForm form;
+    StartupMessages::sent.clear();
+    HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &StartupMessages::record, nullptr, GetCurrentThreadId());
+    const platform::win32::FormWindow window(form.form());
+    UnhookWindowsHookEx(hook);
+
+    for (const auto &sent : StartupMessages::sent) {
+        if (sent.message == WM_WINDOWPOSCHANGED) {
+            EXPECT_EQ(sent.flags & (SWP_NOMOVE | SWP_NOSIZE), UINT(SWP_NOMOVE | SWP_NOSIZE));
+        }
+    }
+    for (const auto &[name, index] : {std::pair{"Text1", 0}, {"Text2", 0}, {"Text2", 1}}) {
+        SCOPED_TRACE(std::string(name) + "(" + std::to_string(index) + ")");
+        HWND edit = window.handleFor(*form.form().find(name, index));
+        const auto first = [&](UINT message) {
+            return std::ranges::find_if(StartupMessages::sent, [&](const auto &sent) {
+                return sent.hwnd == edit && sent.message == message;
+            });
+        };
+        ASSERT_NE(first(WM_SETTEXT), StartupMessages::sent.end());
+        EXPECT_LT(first(WM_SETFONT), first(WM_SETTEXT));
+        EXPECT_EQ(std::ranges::count_if(StartupMessages::sent,
+                                        [&](const auto &sent) {
+                                            return sent.hwnd == edit && sent.message == WM_SETFONT;
+                                        }),
+                  1);
+    }
+}
 
 TEST_F(WindowFixture, controlsStandWhereTheDescriptionPutsThemAtEachDpi)
 {

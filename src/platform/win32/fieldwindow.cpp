@@ -17,9 +17,11 @@ bool FieldWindow::registerClass(HINSTANCE instance)
     return WindowProcedure::registerClass(instance, ClassName);
 }
 
-FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id)
+FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer,
+                         const PixelMapping &mapping)
     : WindowProcedure(m_window)
     , m_box(box)
+    , m_mapping(mapping)
 {
     if (box.properties().backColor)
         m_background.reset(CreateSolidBrush(colorOf(*box.properties().backColor)));
@@ -32,7 +34,7 @@ FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id)
     // In the tab order, so keyboard users see where they are; a click on a
     // shot leaves the focus where it was, since nothing here takes it.
     create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE,
-           parent, id);
+           outer, parent, id);
     for (std::size_t i = 0; i < children.size(); ++i) {
         Control *child = children[i];
         const LONG childId = LONG(i + 1);

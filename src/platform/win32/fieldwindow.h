@@ -28,7 +28,9 @@ public:
     static constexpr wchar_t ClassName[] = L"ClayRangeField";
     static bool registerClass(HINSTANCE instance);
 
-    FieldWindow(PictureBox &box, HWND parent, int id);
+    // outer: as for place().
+    FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer,
+                const PixelMapping &mapping);
     ~FieldWindow();
 
     HWND hwnd() const { return m_window.get(); }

@@ -26,12 +26,21 @@ constexpr COLORREF Black = RGB(0, 0, 0);
 // The dpi calls of Windows 10 1607 and later, looked up at run time so that
 // the program still starts on Windows 7, where the system dpi serves.
 using GetDpiForWindowCall = UINT(WINAPI *)(HWND);
+using GetDpiForSystemCall = UINT(WINAPI *)();
 using AdjustWindowRectExForDpiCall = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 template <typename Call> Call user32Call(const char *name)
 {
     return reinterpret_cast<Call>(
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int screenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 int dpiOf(HWND hwnd)
@@ -41,13 +50,18 @@ int dpiOf(HWND hwnd)
         if (const UINT dpi = getDpiForWindow(hwnd))
             return int(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    return screenDpi();
 }
 
-SIZE outerSize(SIZE client, int dpi)
+// The primary monitor's, where a new window opens.
+int systemDpi()
+{
+    static const auto getDpiForSystem = user32Call<GetDpiForSystemCall>("GetDpiForSystem");
+    return getDpiForSystem ? int(getDpiForSystem()) : screenDpi();
+}
+
+// The frame's outer rectangle around a client area at the origin.
+RECT frameAround(SIZE client, int dpi)
 {
     static const auto adjust = user32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
     RECT rect{0, 0, client.cx, client.cy};
@@ -55,7 +69,7 @@ SIZE outerSize(SIZE client, int dpi)
         adjust(&rect, FrameStyle, FALSE, 0, UINT(dpi));
     else
         AdjustWindowRectEx(&rect, FrameStyle, FALSE, 0);
-    return {rect.right - rect.left, rect.bottom - rect.top};
+    return rect;
 }
 
 bool screenReaderRunning()
@@ -94,18 +108,24 @@ void FormWindow::registerClasses(HINSTANCE instance)
 FormWindow::FormWindow(Form &form)
     : WindowProcedure(m_window)
     , m_form(form)
+    , m_mapping(systemDpi())
     , m_background(CreateSolidBrush(colorOf(form.properties().backColor)))
     , m_textBackground(CreateSolidBrush(White))
 {
-    if (!create(ClassName, wide(form.properties().caption).c_str(), FrameStyle, 0))
+    // Everything is made at its size and place: each later move costs the
+    // start-up messages, and an edit control lays its text out again.
+    if (!create(ClassName, wide(form.properties().caption).c_str(), FrameStyle, 0, startFrame()))
         throw StartupError("Не може да се създаде прозорецът.");
-    m_mapping = PixelMapping(dpiOf(hwnd()));
+    if (const int dpi = dpiOf(hwnd()); dpi != m_mapping.dpi() || !fitsClient()) {
+        m_mapping = PixelMapping(dpi);
+        fitFrame();
+        centreOnWorkArea();
+    }
+    makeFont();
     createControls();
     m_announcer = std::make_unique<Announcer>(hwnd());
     if (screenReaderRunning())
         wakeAccessibility();
-    layout();
-    centreOnWorkArea();
 }
 
 FormWindow::~FormWindow() = default;
@@ -139,30 +159,41 @@ void FormWindow::createControls()
 void FormWindow::addChild(Control &control)
 {
     const int id = FirstControlId + int(m_children.size());
-    HWND hwnd = createControl(control, id);
+    const RECT place = m_mapping.toPixels(control.rect());
+    HWND hwnd = createControl(control, id, place);
     if (!hwnd)
         throw StartupError("Не може да се създаде елемент на прозореца.");
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
+    // An edit control lays its text out once, in its own font.
+    if (control.kind() == ControlKind::TextBox)
+        SetWindowTextW(hwnd, wide(control.text()).c_str());
     Brush background;
     if (control.properties().backColor)
         background.reset(CreateSolidBrush(colorOf(*control.properties().backColor)));
     m_children.push_back({&control, hwnd, std::move(background)});
+    clipCaption(m_children.back(), place);
 }
 
-HWND FormWindow::createControl(Control &control, int id)
+HWND FormWindow::createControl(Control &control, int id, const RECT &place)
 {
     const ControlProperties &properties = control.properties();
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto menu = reinterpret_cast<HMENU>(INT_PTR(id));
     const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const int x = place.left;
+    const int y = place.top;
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
     switch (control.kind()) {
     case ControlKind::PictureBox:
-        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), hwnd(), id);
+        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), hwnd(), id,
+                                                place, m_mapping);
         return m_field->hwnd();
     case ControlKind::Label: {
         const DWORD align = properties.alignment == Alignment::Center ? SS_CENTER : SS_LEFT;
         return CreateWindowExW(0, L"STATIC", captionText(control.text()).c_str(),
-                               child | align | SS_NOPREFIX, 0, 0, 0, 0, hwnd(), menu, instance,
-                               nullptr);
+                               child | align | SS_NOPREFIX, x, y, width, height, hwnd(), menu,
+                               instance, nullptr);
     }
     case ControlKind::TextBox: {
         DWORD style = child | WS_TABSTOP | (properties.readOnly ? ES_READONLY : 0);
@@ -172,9 +203,9 @@ HWND FormWindow::createControl(Control &control, int id)
         else
             style |= ES_AUTOHSCROLL | (properties.alignment == Alignment::Center ? ES_CENTER : 0);
         // The texts keep their CR LF line ends, which is what an edit control
-        // wants.
-        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(control.text()).c_str(), style,
-                                    0, 0, 0, 0, hwnd(), menu, instance, nullptr);
+        // wants. The text comes once the font is set.
+        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, x, y, width, height,
+                                    hwnd(), menu, instance, nullptr);
         m_connections.push_back(control.textChanged.connect([edit](const std::string &text) {
             // A counter's few digits are widened on the stack. A hit scored on
             // a tick allocates only while a screen reader listens: its
@@ -195,15 +226,45 @@ HWND FormWindow::createControl(Control &control, int id)
     }
     case ControlKind::CommandButton:
         return CreateWindowExW(0, L"BUTTON", wide(control.text()).c_str(),
-                               child | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 0, 0,
-                               hwnd(), menu, instance, nullptr);
+                               child | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, x, y, width,
+                               height, hwnd(), menu, instance, nullptr);
     case ControlKind::Timer:
         break;
     }
     return nullptr;
 }
 
-void FormWindow::layout()
+SIZE FormWindow::clientSize() const
+{
+    const FormProperties &properties = m_form.properties();
+    return {m_mapping.toPixels(properties.clientWidth),
+            m_mapping.toPixels(properties.clientHeight)};
+}
+
+bool FormWindow::fitsClient() const
+{
+    const SIZE wanted = clientSize();
+    RECT actual;
+    GetClientRect(hwnd(), &actual);
+    return actual.right == wanted.cx && actual.bottom == wanted.cy;
+}
+
+RECT FormWindow::startFrame() const
+{
+    const SIZE client = clientSize();
+    const RECT frame = frameAround(client, m_mapping.dpi());
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT &work = monitor.rcWork;
+    const PixelPoint position = centredFramePosition(
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, client.cx, client.cy,
+        {-frame.left, -frame.top, frame.right - client.cx, frame.bottom - client.cy});
+    return {position.x, position.y, position.x + frame.right - frame.left,
+            position.y + frame.bottom - frame.top};
+}
+
+void FormWindow::makeFont()
 {
     const FormProperties &properties = m_form.properties();
     const int fontHeight = -MulDiv(properties.fontPointSize, m_mapping.dpi(), 72);
@@ -213,9 +274,13 @@ void FormWindow::layout()
     m_font.reset(CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_ROMAN, family.c_str()));
-    const SIZE client{m_mapping.toPixels(properties.clientWidth),
-                      m_mapping.toPixels(properties.clientHeight)};
-    const SIZE outer = outerSize(client, m_mapping.dpi());
+}
+
+void FormWindow::fitFrame()
+{
+    const SIZE client = clientSize();
+    const RECT frame = frameAround(client, m_mapping.dpi());
+    const SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
     SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Where the frame the system draws differs from the one computed, as
@@ -227,6 +292,33 @@ void FormWindow::layout()
                      outer.cy + client.cy - actual.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void FormWindow::clipCaption(const Child &child, const RECT &place)
+{
+    // A caption stacks above the box it names, which overlaps it: it paints
+    // around the box, whose border stays on top.
+    const Control *named = m_form.namedBy(*child.control);
+    if (!named)
+        return;
+    const RECT box = m_mapping.toPixels(named->rect());
+    RECT overlap;
+    HRGN shown = nullptr;
+    if (IntersectRect(&overlap, &place, &box)) {
+        shown = CreateRectRgn(0, 0, place.right - place.left, place.bottom - place.top);
+        HRGN covered = CreateRectRgn(overlap.left - place.left, overlap.top - place.top,
+                                     overlap.right - place.left, overlap.bottom - place.top);
+        CombineRgn(shown, shown, covered, RGN_DIFF);
+        DeleteObject(covered);
+    }
+    // The window owns the region from here on; none shows it whole.
+    SetWindowRgn(child.hwnd, shown, FALSE);
+}
+
+void FormWindow::layout()
+{
+    makeFont();
+    fitFrame();
     for (const Child &child : m_children) {
         const RECT place = m_mapping.toPixels(child.control->rect());
         SendMessageW(child.hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
@@ -236,23 +328,7 @@ void FormWindow::layout()
         }
         SetWindowPos(child.hwnd, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        // A caption now stacks above the box it names, which overlaps it: it
-        // paints around the box, whose border stays on top as before.
-        if (const Control *named = m_form.namedBy(*child.control)) {
-            const RECT box = m_mapping.toPixels(named->rect());
-            RECT overlap;
-            HRGN shown = nullptr;
-            if (IntersectRect(&overlap, &place, &box)) {
-                shown = CreateRectRgn(0, 0, place.right - place.left, place.bottom - place.top);
-                HRGN covered =
-                    CreateRectRgn(overlap.left - place.left, overlap.top - place.top,
-                                  overlap.right - place.left, overlap.bottom - place.top);
-                CombineRgn(shown, shown, covered, RGN_DIFF);
-                DeleteObject(covered);
-            }
-            // The window owns the region from here on; none shows it whole.
-            SetWindowRgn(child.hwnd, shown, FALSE);
-        }
+        clipCaption(child, place);
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

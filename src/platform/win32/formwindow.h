@@ -39,7 +39,7 @@ public:
     // Once per process, before the first window.
     static void registerClasses(HINSTANCE instance);
 
-    // Created hidden, centred on the work area of the monitor it starts on.
+    // Created hidden, centred on the primary monitor's work area.
     explicit FormWindow(Form &form);
     ~FormWindow();
 
@@ -71,9 +71,20 @@ private:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     void addChild(Control &control);
-    HWND createControl(Control &control, int id);
+    // A control at place, in the window's client pixels.
+    HWND createControl(Control &control, int id, const RECT &place);
     void wakeAccessibility();
-    // Font, sizes and places for the current dpi.
+    // The client area's size at the current dpi, and whether the window has it.
+    SIZE clientSize() const;
+    bool fitsClient() const;
+    // The frame that gives the client area its size, centred on the primary
+    // monitor's work area, where a new window opens.
+    RECT startFrame() const;
+    void makeFont();
+    // Sizes the frame for the client area at the current dpi.
+    void fitFrame();
+    void clipCaption(const Child &child, const RECT &place);
+    // Font, sizes and places for a new dpi.
     void layout();
     void centreOnWorkArea();
     const Child *childFor(HWND hwnd) const;

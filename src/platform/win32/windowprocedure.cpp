@@ -20,10 +20,10 @@ bool WindowProcedure::registerClass(HINSTANCE instance, const wchar_t *name, HIC
 }
 
 bool WindowProcedure::create(const wchar_t *className, const wchar_t *title, DWORD style,
-                             DWORD extendedStyle, HWND parent, int id)
+                             DWORD extendedStyle, const RECT &place, HWND parent, int id)
 {
-    const int place = parent ? 0 : CW_USEDEFAULT;
-    return CreateWindowExW(extendedStyle, className, title, style, place, place, 0, 0, parent,
+    return CreateWindowExW(extendedStyle, className, title, style, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, parent,
                            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), this)
            != nullptr;
 }

@@ -32,11 +32,10 @@ protected:
     {}
     ~WindowProcedure() = default;
 
-    // A window of a class registered here: a child of parent with the given
-    // id, or a top-level window where the system places it. False when it
-    // could not be made.
+    // A window of a class registered here, at place: a child of parent with
+    // the given id, or a top-level window. False when it could not be made.
     bool create(const wchar_t *className, const wchar_t *title, DWORD style, DWORD extendedStyle,
-                HWND parent = nullptr, int id = 0);
+                const RECT &place, HWND parent = nullptr, int id = 0);
     // Every message up to the last, WM_NCDESTROY, which only lets go of the
     // handle.
     virtual LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) = 0;
