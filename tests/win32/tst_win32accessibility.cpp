@@ -342,6 +342,30 @@ TEST_F(AccessibilityTest, untilAScreenReaderAsksNewsCostsNothingThenALiveRegionT
     EXPECT_EQ(pixel({place.left, place.top}), RGB(192, 192, 255));
 }
 
+// Not every screen reader asks the window first: it may ask the box with the
+// focus, a button, the field, or what the mouse is over.
+TEST_F(AccessibilityTest, aScreenReaderAskingAnyControlFirstHearsTheNews)
+{
+    if (AccessibilityLibraries::load()->notifications)
+        GTEST_SKIP() << "this Windows tells counts by UI Automation notifications";
+    for (const auto &[name, index] :
+         {std::pair{"Text1", 0}, {"Command1", 0}, {"Picture1", -1}, {"Label1", 1}}) {
+        SCOPED_TRACE(name);
+        LoadedForm other;
+        platform::win32::FormWindow started(other.form());
+        const platform::Connection news =
+            other.announced.connect([&](const std::string &message) { started.announce(message); });
+        other.Command1_Click(0);
+        EXPECT_TRUE(events(EVENT_OBJECT_LIVEREGIONCHANGED).empty());
+        of(started.handleFor(*other.form().find(name, index)));
+        other.Command1_Click(1);
+        other.Command1_Click(0);
+        const std::vector<WinEvent> heard = events(EVENT_OBJECT_LIVEREGIONCHANGED);
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(GetParent(heard.front().hwnd), started.hwnd());
+    }
+}
+
 TEST_F(AccessibilityTest, aScreenReaderStartedLaterOrRunningAtStartUpHearsTheNews)
 {
     if (AccessibilityLibraries::load()->notifications)

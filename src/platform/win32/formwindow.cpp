@@ -149,8 +149,9 @@ void FormWindow::createControls()
             if (caption && std::ranges::find(order, caption) != order.end())
                 addChild(*caption);
             else if (!name.empty())
-                CreateWindowExW(0, L"STATIC", wide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX,
-                                0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                listenForScreenReaders(CreateWindowExW(
+                    0, L"STATIC", wide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                    hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
         }
         addChild(*control);
     }
@@ -172,6 +173,25 @@ void FormWindow::addChild(Control &control)
         background.reset(CreateSolidBrush(colorOf(*control.properties().backColor)));
     m_children.push_back({&control, hwnd, std::move(background)});
     clipCaption(m_children.back(), place);
+    listenForScreenReaders(hwnd);
+}
+
+void FormWindow::listenForScreenReaders(HWND child)
+{
+    // A screen reader may first ask a control rather than the window: the
+    // box with the focus, or whatever the mouse is over.
+    if (child)
+        SetWindowSubclass(child, &FormWindow::childProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK FormWindow::childProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_GETOBJECT)
+        reinterpret_cast<FormWindow *>(self)->wakeAccessibility();
+    else if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, &FormWindow::childProcedure, 0);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 HWND FormWindow::createControl(Control &control, int id, const RECT &place)

@@ -74,6 +74,10 @@ private:
     // A control at place, in the window's client pixels.
     HWND createControl(Control &control, int id, const RECT &place);
     void wakeAccessibility();
+    // Has the child's first WM_GETOBJECT wake accessibility too.
+    void listenForScreenReaders(HWND child);
+    static LRESULT CALLBACK childProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self);
     // The client area's size at the current dpi, and whether the window has it.
     SIZE clientSize() const;
     bool fitsClient() const;
