@@ -8,6 +8,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -153,6 +154,19 @@ struct RecordedProperties final : IAccPropServices {
 };
 
 } // namespace
+
+// A shell extension or input method may have made the thread multithreaded
+// before the first screen reader asks: COM is then not ours to start, but it
+// serves all the same. Run in a process of its own, where nothing is loaded.
+TEST(AccessibilityLibrariesDeathTest, aThreadAlreadyMultithreadedStillServesScreenReaders)
+{
+    EXPECT_EXIT(
+        {
+            CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            std::exit(AccessibilityLibraries::load() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 // The window as a screen reader sees it, with the window events it raises.
 struct AccessibilityTest : WindowFixture {
