@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -43,27 +44,22 @@ LOGFONTW fontOf(HWND hwnd)
     return font;
 }
 
-// What the window's controls were sent while it was made.
-struct StartupMessages {
-    struct Sent {
-        HWND hwnd;
-        UINT message;
-        UINT flags;
-    };
-    static inline std::vector<Sent> sent;
+// Each move or resize of a control, as WM_MOVE, and each font and text it is
+// sent, while the window is made.
+std::map<HWND, std::vector<UINT>> startupMessages;
 
-    static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const auto &call = *reinterpret_cast<const CWPSTRUCT *>(lParam);
-        if (code == HC_ACTION && GetWindowLongW(call.hwnd, GWL_STYLE) & WS_CHILD) {
-            const UINT flags = call.message == WM_WINDOWPOSCHANGED
-                                   ? reinterpret_cast<const WINDOWPOS *>(call.lParam)->flags
-                                   : 0;
-            sent.push_back({call.hwnd, call.message, flags});
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-};
+LRESULT CALLBACK recordStartup(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto &call = *reinterpret_cast<const CWPSTRUCT *>(lParam);
+    constexpr UINT Still = SWP_NOMOVE | SWP_NOSIZE;
+    const bool moved =
+        call.message == WM_WINDOWPOSCHANGED
+        && (reinterpret_cast<const WINDOWPOS *>(call.lParam)->flags & Still) != Still;
+    if (code == HC_ACTION && GetWindowLongW(call.hwnd, GWL_STYLE) & WS_CHILD
+        && (moved || call.message == WM_SETFONT || call.message == WM_SETTEXT))
+        startupMessages[call.hwnd].push_back(moved ? WM_MOVE : call.message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 } // namespace
 
@@ -73,32 +69,16 @@ TEST(FormWindowStartup, eachControlIsMadeWhereItStandsAndGetsItsTextAfterItsFont
 {
     WindowFixture::SetUpTestSuite();
     WindowFixture::LoadedForm form;
-    StartupMessages::sent.clear();
-    HHOOK hook =
-        SetWindowsHookExW(WH_CALLWNDPROC, &StartupMessages::record, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &recordStartup, nullptr, GetCurrentThreadId());
     const platform::win32::FormWindow window(form.form());
     UnhookWindowsHookEx(hook);
 
-    for (const auto &sent : StartupMessages::sent) {
-        if (sent.message == WM_WINDOWPOSCHANGED) {
-            EXPECT_EQ(sent.flags & (SWP_NOMOVE | SWP_NOSIZE), UINT(SWP_NOMOVE | SWP_NOSIZE));
-        }
-    }
+    for (const auto &[hwnd, messages] : startupMessages)
+        EXPECT_EQ(std::ranges::count(messages, UINT(WM_MOVE)), 0);
     for (const auto &[name, index] : {std::pair{"Text1", 0}, {"Text2", 0}, {"Text2", 1}}) {
-        SCOPED_TRACE(std::string(name) + "(" + std::to_string(index) + ")");
-        HWND edit = window.handleFor(*form.form().find(name, index));
-        const auto first = [&](UINT message) {
-            return std::ranges::find_if(StartupMessages::sent, [&](const auto &sent) {
-                return sent.hwnd == edit && sent.message == message;
-            });
-        };
-        ASSERT_NE(first(WM_SETTEXT), StartupMessages::sent.end());
-        EXPECT_LT(first(WM_SETFONT), first(WM_SETTEXT));
-        EXPECT_EQ(std::ranges::count_if(StartupMessages::sent,
-                                        [&](const auto &sent) {
-                                            return sent.hwnd == edit && sent.message == WM_SETFONT;
-                                        }),
-                  1);
+        EXPECT_EQ(startupMessages[window.handleFor(*form.form().find(name, index))],
+                  (std::vector<UINT>{WM_SETFONT, WM_SETTEXT}))
+            << name << index;
     }
 }
 
