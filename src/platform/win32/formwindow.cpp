@@ -72,6 +72,21 @@ RECT frameAround(SIZE client, int dpi)
     return rect;
 }
 
+// Where a frame goes to be centred on a monitor's work area, for a window's
+// outer rectangle and client area given in the same coordinates.
+PixelPoint centredOn(HMONITOR monitor, const RECT &frame, const RECT &client)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT &work = info.rcWork;
+    return centredFramePosition(
+        {work.left, work.top, work.right - work.left, work.bottom - work.top},
+        client.right - client.left, client.bottom - client.top,
+        {client.left - frame.left, client.top - frame.top, frame.right - client.right,
+         frame.bottom - client.bottom});
+}
+
 bool screenReaderRunning()
 {
     BOOL running = FALSE;
@@ -273,13 +288,8 @@ RECT FormWindow::startFrame() const
 {
     const SIZE client = clientSize();
     const RECT frame = frameAround(client, m_mapping.dpi());
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
-    const PixelPoint position = centredFramePosition(
-        {work.left, work.top, work.right - work.left, work.bottom - work.top}, client.cx, client.cy,
-        {-frame.left, -frame.top, frame.right - client.cx, frame.bottom - client.cy});
+    const PixelPoint position = centredOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), frame,
+                                          {0, 0, client.cx, client.cy});
     return {position.x, position.y, position.x + frame.right - frame.left,
             position.y + frame.bottom - frame.top};
 }
@@ -355,22 +365,13 @@ void FormWindow::layout()
 
 void FormWindow::centreOnWorkArea()
 {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT frame;
     RECT client;
     GetWindowRect(hwnd(), &frame);
     GetClientRect(hwnd(), &client);
-    POINT clientOrigin{0, 0};
-    ClientToScreen(hwnd(), &clientOrigin);
-    const RECT &work = monitor.rcWork;
+    MapWindowPoints(hwnd(), HWND_DESKTOP, reinterpret_cast<POINT *>(&client), 2);
     const PixelPoint position =
-        centredFramePosition({work.left, work.top, work.right - work.left, work.bottom - work.top},
-                             client.right, client.bottom,
-                             {clientOrigin.x - frame.left, clientOrigin.y - frame.top,
-                              frame.right - clientOrigin.x - client.right,
-                              frame.bottom - clientOrigin.y - client.bottom});
+        centredOn(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), frame, client);
     SetWindowPos(hwnd(), nullptr, position.x, position.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
