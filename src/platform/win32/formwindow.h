@@ -45,18 +45,15 @@ public:
 
     HWND hwnd() const { return m_window.get(); }
     int dpi() const { return m_mapping.dpi(); }
-    const PixelMapping &mapping() const { return m_mapping; }
-    Form &form() const { return m_form; }
     FieldWindow &field() const { return *m_field; }
     // The native control that shows a control, if it has one: nothing for
     // the timer, the hidden panel, or what is drawn inside the field.
     HWND handleFor(const Control &control) const;
-    const Control *controlFor(HWND hwnd) const;
 
     void show(int showCommand);
     // The keyboard's dialog navigation: Tab, Shift+Tab, and Enter on a
     // focused button. True when the message was handled.
-    bool translate(MSG &message) const;
+    bool handleDialogKey(MSG &message) const;
     // Tells a screen reader the news without moving the focus.
     void announce(const std::string &message);
 
