@@ -121,5 +121,6 @@ struct WindowFixture : ::testing::Test {
     }
 
     LoadedForm form;
-    platform::win32::FormWindow window{form.form()};
+    // News goes through the live region, whatever the system offers.
+    platform::win32::FormWindow window{form.form(), platform::win32::NotificationCalls{}};
 };

@@ -64,10 +64,15 @@ AccessibilityLibraries::AccessibilityLibraries()
         || !sysAllocStringLen || !sysFreeString || !lresultFromObject
         || !accessibleObjectFromWindow)
         return;
-    // A thread that something else has made multithreaded (RPC_E_CHANGED_MODE)
-    // serves screen readers too, and its COM is not ours to end.
-    if (!SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+    switch (comAfter(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+    case Com::Ours:
+        break;
+    case Com::Others:
         m_coUninitialize = nullptr;
+        break;
+    case Com::None:
+        return;
+    }
     m_complete = true;
     // Where either notification call is missing, the live region serves.
     m_automation = loadSystemLibrary(L"uiautomationcore.dll");
@@ -81,6 +86,15 @@ AccessibilityLibraries::~AccessibilityLibraries()
 {
     if (m_complete && m_coUninitialize)
         m_coUninitialize();
+}
+
+AccessibilityLibraries::Com AccessibilityLibraries::comAfter(HRESULT initialized)
+{
+    // S_FALSE: already ours on this thread, to end once more.
+    if (initialized == S_OK || initialized == S_FALSE)
+        return Com::Ours;
+    // A shell extension or input method made the thread multithreaded.
+    return initialized == RPC_E_CHANGED_MODE ? Com::Others : Com::None;
 }
 
 ComPtr<IAccPropServices> AccessibilityLibraries::propertyServices() const

@@ -72,9 +72,10 @@ void FormWindow::registerClasses(HINSTANCE instance)
         throw StartupError("Не може да се регистрира класът на прозореца.");
 }
 
-FormWindow::FormWindow(Form &form)
+FormWindow::FormWindow(Form &form, std::optional<NotificationCalls> notifications)
     : WindowProcedure(m_window)
     , m_form(form)
+    , m_notifications(notifications)
     , m_mapping(systemDpi())
     , m_background(CreateSolidBrush(colorOf(form.properties().backColor)))
     , m_textBackground(CreateSolidBrush(White))
@@ -95,7 +96,14 @@ FormWindow::FormWindow(Form &form)
         wakeAccessibility();
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow()
+{
+    // The windows go first, while all they paint with is there. A child may
+    // ask to wake accessibility on its way out: it finds no announcer then,
+    // and the announcer's live region goes with the others.
+    const std::unique_ptr<Announcer> announcer = std::move(m_announcer);
+    m_window.reset();
+}
 
 void FormWindow::createControls()
 {
@@ -363,11 +371,7 @@ void FormWindow::wakeAccessibility()
     const AccessibilityLibraries *libraries = AccessibilityLibraries::load();
     if (!libraries)
         return;
-    // Made only where there will be a live region to annotate.
-    ComPtr<IAccPropServices> properties;
-    if (!libraries->notifications)
-        properties = libraries->propertyServices();
-    m_announcer->listen(*libraries, libraries->notifications, std::move(properties));
+    m_announcer->listen(*libraries, m_notifications.value_or(libraries->notifications));
 }
 
 const FormWindow::Child *FormWindow::childFor(HWND hwnd) const

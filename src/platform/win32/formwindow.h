@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "accessibilitylibraries.h"
 #include "fieldwindow.h"
 #include "handles.h"
 #include "pixelmapping.h"
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,8 +41,10 @@ public:
     // Once per process, before the first window.
     static void registerClasses(HINSTANCE instance);
 
-    // Created hidden, centred on the primary monitor's work area.
-    explicit FormWindow(Form &form);
+    // Created hidden, centred on the primary monitor's work area. News goes
+    // to screen readers the way the system offers, or through notifications
+    // given here (none: the live region), the same on every system.
+    explicit FormWindow(Form &form, std::optional<NotificationCalls> notifications = {});
     ~FormWindow();
 
     HWND hwnd() const { return m_window.get(); }
@@ -78,8 +82,8 @@ private:
     // The client area's size at the current dpi, and whether the window has it.
     SIZE clientSize() const;
     bool fitsClient() const;
-    // The frame that gives the client area its size, centred on the primary
-    // monitor's work area, where a new window opens.
+    // The frame that gives the client area its size, centred on the work
+    // area of the monitor where a new window opens.
     RECT startFrame() const;
     void makeFont();
     // Sizes the frame for the client area at the current dpi.
@@ -93,6 +97,7 @@ private:
     void drawButton(const DRAWITEMSTRUCT &item) const;
 
     Form &m_form;
+    std::optional<NotificationCalls> m_notifications;
     PixelMapping m_mapping;
     Font m_font;
     Brush m_background;
