@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/messageloop.h"
 #include "windowfixture.h"
 
@@ -126,6 +127,29 @@ TEST_F(WindowFixture, windowIsFixedAndCentredWithTheHiddenPanelNotCreated)
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
     EXPECT_EQ(handle("Text1", 1), nullptr);
+}
+
+// The shell names the monitor of a program started from a second screen's
+// taskbar in place of standard output's handle.
+TEST(FormWindowStartup, opensOnTheMonitorTheShellNamesElseTheFallback)
+{
+    const HMONITOR screen = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    const HMONITOR fallback = nullptr;
+    const struct {
+        DWORD flags;
+        HANDLE output;
+        HMONITOR opensOn;
+    } cases[] = {{STARTF_USESHOWWINDOW | 0x400, screen, screen},
+                 {STARTF_USESHOWWINDOW, screen, fallback},
+                 {0x400, reinterpret_cast<HANDLE>(0x7654), fallback}};
+    for (const auto &start : cases) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = start.flags;
+        startup.hStdOutput = start.output;
+        EXPECT_EQ(platform::win32::monitorToOpenOn(startup, fallback), start.opensOn)
+            << start.flags << " " << start.output;
+    }
 }
 
 TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)

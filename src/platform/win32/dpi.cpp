@@ -15,6 +15,9 @@ using GetDpiForWindowCall = UINT(WINAPI *)(HWND);
 using GetDpiForSystemCall = UINT(WINAPI *)();
 using AdjustWindowRectExForDpiCall = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
+// Windows' STARTF_USEMONITOR, which mingw-w64's headers lack.
+constexpr DWORD UseMonitor = 0x400;
+
 Export user32(const char *name)
 {
     return lookUp(GetModuleHandleW(L"user32.dll"), name);
@@ -55,6 +58,17 @@ RECT frameAround(SIZE client, DWORD style, int dpi)
     else
         AdjustWindowRectEx(&rect, style, FALSE, 0);
     return rect;
+}
+
+HMONITOR monitorToOpenOn(const STARTUPINFOW &startup, HMONITOR fallback)
+{
+    if (!(startup.dwFlags & UseMonitor))
+        return fallback;
+    // The handle comes in place of standard output's.
+    const auto named = reinterpret_cast<HMONITOR>(startup.hStdOutput);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    return GetMonitorInfoW(named, &info) ? named : fallback;
 }
 
 } // namespace platform::win32

@@ -15,5 +15,8 @@ int systemDpi();
 // A frame's outer rectangle, of that style and without a menu, around a
 // client area at the origin, at a dpi.
 RECT frameAround(SIZE client, DWORD style, int dpi);
+// Where a new window opens: on the monitor the shell names, as for a program
+// started from a second screen's taskbar, else on the fallback.
+HMONITOR monitorToOpenOn(const STARTUPINFOW &startup, HMONITOR fallback);
 
 } // namespace platform::win32

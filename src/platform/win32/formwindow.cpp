@@ -248,8 +248,12 @@ RECT FormWindow::startFrame() const
 {
     const SIZE client = clientSize();
     const RECT frame = frameAround(client, FrameStyle, m_mapping.dpi());
-    const PixelPoint position = centredOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), frame,
-                                          {0, 0, client.cx, client.cy});
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    const HMONITOR monitor =
+        monitorToOpenOn(startup, MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    const PixelPoint position = centredOn(monitor, frame, {0, 0, client.cx, client.cy});
     return {position.x, position.y, position.x + frame.right - frame.left,
             position.y + frame.bottom - frame.top};
 }

@@ -41,9 +41,10 @@ public:
     // Once per process, before the first window.
     static void registerClasses(HINSTANCE instance);
 
-    // Created hidden, centred on the primary monitor's work area. News goes
-    // to screen readers the way the system offers, or through notifications
-    // given here (none: the live region), the same on every system.
+    // Created hidden, centred on the work area of the monitor it was started
+    // on. News goes to screen readers the way the system offers, or through
+    // notifications given here (none: the live region), the same on every
+    // system.
     explicit FormWindow(Form &form, std::optional<NotificationCalls> notifications = {});
     ~FormWindow();
 
