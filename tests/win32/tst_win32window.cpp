@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -130,25 +131,20 @@ TEST_F(WindowFixture, windowIsFixedAndCentredWithTheHiddenPanelNotCreated)
 }
 
 // The shell names the monitor of a program started from a second screen's
-// taskbar in place of standard output's handle.
+// taskbar (STARTF_USEMONITOR) in place of standard output's handle.
 TEST(FormWindowStartup, opensOnTheMonitorTheShellNamesElseTheFallback)
 {
-    const HMONITOR screen = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    const HMONITOR fallback = nullptr;
-    const struct {
-        DWORD flags;
-        HANDLE output;
-        HMONITOR opensOn;
-    } cases[] = {{STARTF_USESHOWWINDOW | 0x400, screen, screen},
-                 {STARTF_USESHOWWINDOW, screen, fallback},
-                 {0x400, reinterpret_cast<HANDLE>(0x7654), fallback}};
-    for (const auto &start : cases) {
+    const HANDLE screen = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    const HANDLE notAMonitor = reinterpret_cast<HANDLE>(0x7654);
+    for (const auto &[flags, output, opensOn] :
+         {std::tuple{DWORD(STARTF_USESHOWWINDOW | 0x400), screen, screen},
+          {STARTF_USESHOWWINDOW, screen, nullptr},
+          {0x400, notAMonitor, nullptr}}) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        startup.dwFlags = start.flags;
-        startup.hStdOutput = start.output;
-        EXPECT_EQ(platform::win32::monitorToOpenOn(startup, fallback), start.opensOn)
-            << start.flags << " " << start.output;
+        startup.dwFlags = flags;
+        startup.hStdOutput = output;
+        EXPECT_EQ(platform::win32::monitorToOpenOn(startup, nullptr), opensOn) << flags;
     }
 }
 
