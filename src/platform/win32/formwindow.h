@@ -104,8 +104,9 @@ private:
     Brush m_background;
     Brush m_textBackground;
     std::vector<Child> m_children;
-    // Goes before the font and brushes that it and its controls paint with,
-    // and after the objects below, which own windows inside it.
+    // Destroyed first, by the destructor, while the font and brushes that it
+    // and its controls paint with and the objects below, which own windows
+    // inside it, are all still there.
     Window m_window;
     std::unique_ptr<FieldWindow> m_field;
     std::unique_ptr<Announcer> m_announcer;
