@@ -8,7 +8,7 @@
 // read-only edits each after its caption, and a multi-line read-only edit with
 // the exercise's text, all in Times New Roman 12 pt, Cyrillic, and the focus
 // in the multi-line edit, so that the ratio measures the program and not what
-// it shows.
+// it shows. Each edit is given its font before its text, as in the program.
 
 #include "ui/rangeformdesign.h"
 
@@ -17,6 +17,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -61,14 +62,19 @@ std::wstring wide(std::string_view text)
     return shown;
 }
 
+// An edit gets its text once it has its font, so that it lays the text out
+// once, as the program's edits do.
 HWND child(const wchar_t *className, const std::wstring &text, DWORD style, DWORD extendedStyle,
            const RECT &place, HWND parent, HFONT font)
 {
-    HWND hwnd =
-        CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                        place.left, place.top, place.right - place.left, place.bottom - place.top,
-                        parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const bool edit = std::wstring_view(className) == L"EDIT";
+    HWND hwnd = CreateWindowExW(extendedStyle, className, edit ? L"" : text.c_str(),
+                                WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, parent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     SendMessageW(hwnd, WM_SETFONT, WPARAM(font), FALSE);
+    if (edit)
+        SetWindowTextW(hwnd, text.c_str());
     return hwnd;
 }
 

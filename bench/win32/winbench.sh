@@ -55,8 +55,17 @@ os.execv(sys.argv[1], sys.argv[1:])' "$CLAYRANGE_WINE" "$@"
 
 # Milliseconds to the first frame, to the program's own start and from there,
 # and the peak working set in KiB.
+# A run that fails stops the benchmark with the reason: dropping it would pair
+# the runs after it with the other program's runs of another turn.
 startOnce() {
-    timeout 60 bash -c "$(declare -f launch); launch '$1'" >"$work/out" 2>/dev/null || true
+    local status=0
+    timeout 60 bash -c "$(declare -f launch); launch '$1'" >"$work/out" 2>"$work/err" || status=$?
+    if [ "$status" -ne 0 ] || ! grep -q '^init' "$work/out"; then
+        echo "winbench: $(basename "$1") failed with status $status, before its first frame was" \
+            "reported:" >&2
+        grep -v '^X connection to' "$work/err" | tail -n 5 >&2
+        exit 1
+    fi
     awk '$1 == "start" { s = $2 }
          $1 == "init" { printf "%.1f %.1f %.1f %d\n", ($6 - s) / 1e6, ($2 - s) / 1e6,
                         ($6 - $2) / 1e6, $10 }' "$work/out"
@@ -110,16 +119,20 @@ cpuOnce() {
     CLAYRANGE_PROBE=$mode launch "$exe" >"$work/cpu" 2>/dev/null &
     pid=$!
     for _ in $(seq 300); do grep -q '^init' "$work/cpu" && break; sleep 0.1; done
+    grep -q '^init' "$work/cpu" || {
+        echo "winbench: $(basename "$exe") reported no first frame within 30 s" >&2
+        exit 1
+    }
     sleep 1
     sampleCpu "$pid" "$seconds"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
 
-# Median and range of a column of numbers.
+# Median and range of a column of numbers, and how many runs they come from.
 summary() {
     sort -g | awk -v unit="$1" '{ v[NR] = $1 }
-        END { printf "%s%s (%s to %s)", v[int((NR + 1) / 2)], unit, v[1], v[NR] }'
+        END { printf "%s%s (%s to %s, %d runs)", v[int((NR + 1) / 2)], unit, v[1], v[NR], NR }'
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -160,7 +173,8 @@ pairRatios() { paste -d' ' "$work/ours" "$work/bare" | awk -v c="$1" -v n=$(($1 
     '{ printf "%.2f\n", $c / $n }'; }
 
 echo "Wine $("$CLAYRANGE_WINE" --version 2>/dev/null), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "medians of $runs alternating pairs (start-up, memory) and of $cpuRuns runs (CPU), with ranges"
+echo "medians of $(grep -c . "$work/ours") alternating pairs (start-up, memory) and of" \
+    "$(grep -c . "$work/crossing") runs (CPU), with ranges"
 echo
 row "measure" "value" "target"
 printf '|%s|%s|%s|\n' "$(printf -- '-%.0s' $(seq 54))" "$(printf -- '-%.0s' $(seq 38))" \
@@ -168,7 +182,7 @@ printf '|%s|%s|%s|\n' "$(printf -- '-%.0s' $(seq 54))" "$(printf -- '-%.0s' $(se
 row "start-up to first frame: clayrange" "$(field ours 1 | summary " ms")" ""
 row "start-up to first frame: fair bare Win32 window" "$(field bare 1 | summary " ms")" ""
 row "start-up ratio (of medians; range of pair ratios)" \
-    "$(ratio "$oursMs" "$bareMs") ($(pairRatios 1 | summary " x" | sed 's/.*(//; s/)//'))" \
+    "$(ratio "$oursMs" "$bareMs") ($(pairRatios 1 | summary " x" | sed 's/^[^(]*(//; s/)$//'))" \
     "<= 1.05 x"
 row "  wine to program's entry: clayrange / bare" \
     "$(field ours 2 | median) / $(field bare 2 | median) ms" ""

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/messageloop.h"
 #include "windowfixture.h"
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -126,6 +128,24 @@ TEST_F(WindowFixture, windowIsFixedAndCentredWithTheHiddenPanelNotCreated)
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
     EXPECT_EQ(handle("Text1", 1), nullptr);
+}
+
+// The shell names the monitor of a program started from a second screen's
+// taskbar (STARTF_USEMONITOR) in place of standard output's handle.
+TEST(FormWindowStartup, opensOnTheMonitorTheShellNamesElseTheFallback)
+{
+    const HANDLE screen = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    const HANDLE notAMonitor = reinterpret_cast<HANDLE>(0x7654);
+    for (const auto &[flags, output, opensOn] :
+         {std::tuple{DWORD(STARTF_USESHOWWINDOW | 0x400), screen, screen},
+          {STARTF_USESHOWWINDOW, screen, nullptr},
+          {0x400, notAMonitor, nullptr}}) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = flags;
+        startup.hStdOutput = output;
+        EXPECT_EQ(platform::win32::monitorToOpenOn(startup, nullptr), opensOn) << flags;
+    }
 }
 
 TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)

@@ -60,7 +60,7 @@ struct WindowFixture : ::testing::Test {
     {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!window.translate(message)) {
+            if (!window.handleDialogKey(message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
@@ -74,10 +74,10 @@ struct WindowFixture : ::testing::Test {
     void key(WPARAM key)
     {
         MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        if (!window.translate(message))
+        if (!window.handleDialogKey(message))
             DispatchMessageW(&message);
         message.message = WM_KEYUP;
-        if (!window.translate(message))
+        if (!window.handleDialogKey(message))
             DispatchMessageW(&message);
         pump();
     }
@@ -121,5 +121,6 @@ struct WindowFixture : ::testing::Test {
     }
 
     LoadedForm form;
-    platform::win32::FormWindow window{form.form()};
+    // News goes through the live region, whatever the system offers.
+    platform::win32::FormWindow window{form.form(), platform::win32::NotificationCalls{}};
 };

@@ -3,6 +3,8 @@
 
 #include "accessibilitylibraries.h"
 
+#include "lookup.h"
+
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
@@ -37,13 +39,6 @@ Library loadSystemLibrary(const wchar_t *name)
     return Library(LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
-template <typename Call> void lookUp(const Library &library, const char *name, Call &call)
-{
-    call = library ? reinterpret_cast<Call>(
-               reinterpret_cast<void (*)()>(GetProcAddress(library.get(), name)))
-                   : nullptr;
-}
-
 } // namespace
 
 const AccessibilityLibraries *AccessibilityLibraries::load()
@@ -57,28 +52,32 @@ AccessibilityLibraries::AccessibilityLibraries()
     , m_oleaut32(loadSystemLibrary(L"oleaut32.dll"))
     , m_oleacc(loadSystemLibrary(L"oleacc.dll"))
 {
-    decltype(&CoInitializeEx) coInitializeEx = nullptr;
-    lookUp(m_ole32, "CoInitializeEx", coInitializeEx);
-    lookUp(m_ole32, "CoUninitialize", m_coUninitialize);
-    lookUp(m_ole32, "CoCreateInstance", coCreateInstance);
-    lookUp(m_oleaut32, "SysAllocString", sysAllocString);
-    lookUp(m_oleaut32, "SysAllocStringLen", sysAllocStringLen);
-    lookUp(m_oleaut32, "SysFreeString", sysFreeString);
-    lookUp(m_oleacc, "LresultFromObject", lresultFromObject);
-    lookUp(m_oleacc, "AccessibleObjectFromWindow", accessibleObjectFromWindow);
+    const decltype(&CoInitializeEx) coInitializeEx = lookUp(m_ole32.get(), "CoInitializeEx");
+    m_coUninitialize = lookUp(m_ole32.get(), "CoUninitialize");
+    coCreateInstance = lookUp(m_ole32.get(), "CoCreateInstance");
+    sysAllocString = lookUp(m_oleaut32.get(), "SysAllocString");
+    sysAllocStringLen = lookUp(m_oleaut32.get(), "SysAllocStringLen");
+    sysFreeString = lookUp(m_oleaut32.get(), "SysFreeString");
+    lresultFromObject = lookUp(m_oleacc.get(), "LresultFromObject");
+    accessibleObjectFromWindow = lookUp(m_oleacc.get(), "AccessibleObjectFromWindow");
     if (!coInitializeEx || !m_coUninitialize || !coCreateInstance || !sysAllocString
         || !sysAllocStringLen || !sysFreeString || !lresultFromObject
         || !accessibleObjectFromWindow)
         return;
-    // A thread that something else has made multithreaded (RPC_E_CHANGED_MODE)
-    // serves screen readers too, and its COM is not ours to end.
-    if (!SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+    switch (comAfter(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+    case Com::Ours:
+        break;
+    case Com::Others:
         m_coUninitialize = nullptr;
+        break;
+    case Com::None:
+        return;
+    }
     m_complete = true;
     // Where either notification call is missing, the live region serves.
     m_automation = loadSystemLibrary(L"uiautomationcore.dll");
-    lookUp(m_automation, "UiaHostProviderFromHwnd", notifications.hostProviderFromHwnd);
-    lookUp(m_automation, "UiaRaiseNotificationEvent", notifications.raiseNotificationEvent);
+    notifications.hostProviderFromHwnd = lookUp(m_automation.get(), "UiaHostProviderFromHwnd");
+    notifications.raiseNotificationEvent = lookUp(m_automation.get(), "UiaRaiseNotificationEvent");
     if (!notifications)
         notifications = {};
 }
@@ -87,6 +86,15 @@ AccessibilityLibraries::~AccessibilityLibraries()
 {
     if (m_complete && m_coUninitialize)
         m_coUninitialize();
+}
+
+AccessibilityLibraries::Com AccessibilityLibraries::comAfter(HRESULT initialized)
+{
+    // S_FALSE: already ours on this thread, to end once more.
+    if (initialized == S_OK || initialized == S_FALSE)
+        return Com::Ours;
+    // A shell extension or input method made the thread multithreaded.
+    return initialized == RPC_E_CHANGED_MODE ? Com::Others : Com::None;
 }
 
 ComPtr<IAccPropServices> AccessibilityLibraries::propertyServices() const

@@ -49,6 +49,12 @@ public:
     // Where an object's properties are annotated, or none.
     ComPtr<IAccPropServices> propertyServices() const;
 
+    // What CoInitializeEx's result leaves on the thread: COM of our own, to
+    // end at exit; COM that another made, multithreaded, which serves too but
+    // is not ours to end; or none to use.
+    enum class Com { Ours, Others, None };
+    static Com comAfter(HRESULT initialized);
+
     decltype(&CoCreateInstance) coCreateInstance = nullptr;
     decltype(&SysAllocString) sysAllocString = nullptr;
     decltype(&SysAllocStringLen) sysAllocStringLen = nullptr;

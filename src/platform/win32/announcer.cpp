@@ -62,7 +62,7 @@ void Announcer::listen(const AccessibilityLibraries &libraries,
                       reinterpret_cast<DWORD_PTR>(this));
     SetWindowPos(m_liveRegion.get(), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    m_properties = std::move(properties);
+    m_properties = properties ? std::move(properties) : libraries.propertyServices();
     VARIANT polite;
     polite.vt = VT_I4;
     polite.lVal = Polite;

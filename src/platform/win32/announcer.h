@@ -26,10 +26,11 @@ public:
     Announcer &operator=(const Announcer &) = delete;
 
     // A screen reader listens from now on: news goes out as notifications
-    // where there are both calls, else through the live region, made now,
-    // whose politeness goes to properties.
+    // where there are both calls and the window has a provider, else through
+    // the live region, made now, whose politeness goes to properties, by
+    // default the libraries' own.
     void listen(const AccessibilityLibraries &libraries, const NotificationCalls &notifications,
-                ComPtr<IAccPropServices> properties);
+                ComPtr<IAccPropServices> properties = {});
     bool listening() const { return m_libraries != nullptr; }
     void announce(const std::string &message);
     // Null when the news goes out as notifications, or nobody listens.

@@ -5,6 +5,7 @@
 
 #include "announcer.h"
 #include "colors.h"
+#include "dpi.h"
 #include "platform/placement.h"
 #include "text.h"
 
@@ -22,55 +23,6 @@ constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 constexpr int FirstControlId = 100;
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
-
-// The dpi calls of Windows 10 1607 and later, looked up at run time so that
-// the program still starts on Windows 7, where the system dpi serves.
-using GetDpiForWindowCall = UINT(WINAPI *)(HWND);
-using GetDpiForSystemCall = UINT(WINAPI *)();
-using AdjustWindowRectExForDpiCall = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
-
-template <typename Call> Call user32Call(const char *name)
-{
-    return reinterpret_cast<Call>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-int screenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int dpiOf(HWND hwnd)
-{
-    static const auto getDpiForWindow = user32Call<GetDpiForWindowCall>("GetDpiForWindow");
-    if (getDpiForWindow) {
-        if (const UINT dpi = getDpiForWindow(hwnd))
-            return int(dpi);
-    }
-    return screenDpi();
-}
-
-// The primary monitor's, where a new window opens.
-int systemDpi()
-{
-    static const auto getDpiForSystem = user32Call<GetDpiForSystemCall>("GetDpiForSystem");
-    return getDpiForSystem ? int(getDpiForSystem()) : screenDpi();
-}
-
-// The frame's outer rectangle around a client area at the origin.
-RECT frameAround(SIZE client, int dpi)
-{
-    static const auto adjust = user32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
-    RECT rect{0, 0, client.cx, client.cy};
-    if (adjust)
-        adjust(&rect, FrameStyle, FALSE, 0, UINT(dpi));
-    else
-        AdjustWindowRectEx(&rect, FrameStyle, FALSE, 0);
-    return rect;
-}
 
 // Where a frame goes to be centred on a monitor's work area, for a window's
 // outer rectangle and client area given in the same coordinates.
@@ -120,9 +72,10 @@ void FormWindow::registerClasses(HINSTANCE instance)
         throw StartupError("Не може да се регистрира класът на прозореца.");
 }
 
-FormWindow::FormWindow(Form &form)
+FormWindow::FormWindow(Form &form, std::optional<NotificationCalls> notifications)
     : WindowProcedure(m_window)
     , m_form(form)
+    , m_notifications(notifications)
     , m_mapping(systemDpi())
     , m_background(CreateSolidBrush(colorOf(form.properties().backColor)))
     , m_textBackground(CreateSolidBrush(White))
@@ -143,7 +96,14 @@ FormWindow::FormWindow(Form &form)
         wakeAccessibility();
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow()
+{
+    // The windows go first, while all they paint with is there. A child may
+    // ask to wake accessibility on its way out: it finds no announcer then,
+    // and the announcer's live region goes with the others.
+    const std::unique_ptr<Announcer> announcer = std::move(m_announcer);
+    m_window.reset();
+}
 
 void FormWindow::createControls()
 {
@@ -287,9 +247,13 @@ bool FormWindow::fitsClient() const
 RECT FormWindow::startFrame() const
 {
     const SIZE client = clientSize();
-    const RECT frame = frameAround(client, m_mapping.dpi());
-    const PixelPoint position = centredOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), frame,
-                                          {0, 0, client.cx, client.cy});
+    const RECT frame = frameAround(client, FrameStyle, m_mapping.dpi());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    const HMONITOR monitor =
+        monitorToOpenOn(startup, MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    const PixelPoint position = centredOn(monitor, frame, {0, 0, client.cx, client.cy});
     return {position.x, position.y, position.x + frame.right - frame.left,
             position.y + frame.bottom - frame.top};
 }
@@ -309,7 +273,7 @@ void FormWindow::makeFont()
 void FormWindow::fitFrame()
 {
     const SIZE client = clientSize();
-    const RECT frame = frameAround(client, m_mapping.dpi());
+    const RECT frame = frameAround(client, FrameStyle, m_mapping.dpi());
     const SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
     SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -385,7 +349,7 @@ void FormWindow::show(int showCommand)
         SetFocus(handleFor(*stops.front()));
 }
 
-bool FormWindow::translate(MSG &message) const
+bool FormWindow::handleDialogKey(MSG &message) const
 {
     // Enter presses the focused button, as Space does; buttons painted by
     // their owner are never the dialog's default, which Enter would press.
@@ -411,11 +375,7 @@ void FormWindow::wakeAccessibility()
     const AccessibilityLibraries *libraries = AccessibilityLibraries::load();
     if (!libraries)
         return;
-    // Made only where there will be a live region to annotate.
-    ComPtr<IAccPropServices> properties;
-    if (!libraries->notifications)
-        properties = libraries->propertyServices();
-    m_announcer->listen(*libraries, libraries->notifications, std::move(properties));
+    m_announcer->listen(*libraries, m_notifications.value_or(libraries->notifications));
 }
 
 const FormWindow::Child *FormWindow::childFor(HWND hwnd) const
@@ -430,12 +390,6 @@ HWND FormWindow::handleFor(const Control &control) const
     const auto found = std::ranges::find_if(
         m_children, [&control](const Child &child) { return child.control == &control; });
     return found == m_children.end() ? nullptr : found->hwnd;
-}
-
-const Control *FormWindow::controlFor(HWND hwnd) const
-{
-    const Child *child = childFor(hwnd);
-    return child ? child->control : nullptr;
 }
 
 LRESULT FormWindow::colorStatic(HDC dc, HWND control)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "accessibilitylibraries.h"
 #include "fieldwindow.h"
 #include "handles.h"
 #include "pixelmapping.h"
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,24 +41,24 @@ public:
     // Once per process, before the first window.
     static void registerClasses(HINSTANCE instance);
 
-    // Created hidden, centred on the primary monitor's work area.
-    explicit FormWindow(Form &form);
+    // Created hidden, centred on the work area of the monitor it was started
+    // on. News goes to screen readers the way the system offers, or through
+    // notifications given here (none: the live region), the same on every
+    // system.
+    explicit FormWindow(Form &form, std::optional<NotificationCalls> notifications = {});
     ~FormWindow();
 
     HWND hwnd() const { return m_window.get(); }
     int dpi() const { return m_mapping.dpi(); }
-    const PixelMapping &mapping() const { return m_mapping; }
-    Form &form() const { return m_form; }
     FieldWindow &field() const { return *m_field; }
     // The native control that shows a control, if it has one: nothing for
     // the timer, the hidden panel, or what is drawn inside the field.
     HWND handleFor(const Control &control) const;
-    const Control *controlFor(HWND hwnd) const;
 
     void show(int showCommand);
     // The keyboard's dialog navigation: Tab, Shift+Tab, and Enter on a
     // focused button. True when the message was handled.
-    bool translate(MSG &message) const;
+    bool handleDialogKey(MSG &message) const;
     // Tells a screen reader the news without moving the focus.
     void announce(const std::string &message);
 
@@ -81,8 +83,8 @@ private:
     // The client area's size at the current dpi, and whether the window has it.
     SIZE clientSize() const;
     bool fitsClient() const;
-    // The frame that gives the client area its size, centred on the primary
-    // monitor's work area, where a new window opens.
+    // The frame that gives the client area its size, centred on the work
+    // area of the monitor where a new window opens.
     RECT startFrame() const;
     void makeFont();
     // Sizes the frame for the client area at the current dpi.
@@ -96,13 +98,15 @@ private:
     void drawButton(const DRAWITEMSTRUCT &item) const;
 
     Form &m_form;
+    std::optional<NotificationCalls> m_notifications;
     PixelMapping m_mapping;
     Font m_font;
     Brush m_background;
     Brush m_textBackground;
     std::vector<Child> m_children;
-    // Goes before the font and brushes that it and its controls paint with,
-    // and after the objects below, which own windows inside it.
+    // Destroyed first, by the destructor, while the font and brushes that it
+    // and its controls paint with and the objects below, which own windows
+    // inside it, are all still there.
     Window m_window;
     std::unique_ptr<FieldWindow> m_field;
     std::unique_ptr<Announcer> m_announcer;

@@ -13,7 +13,7 @@ int runMessageLoop(const FormWindow &window)
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.translate(message))
+        if (window.handleDialogKey(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
