@@ -10,8 +10,8 @@ export class FieldView {
     #children = new Map();
 
     // box and children are control descriptions; origin is the inner area's
-    // corner in the client box, in CSS pixels; onClick(id) reports a click on a
-    // child that takes clicks.
+    // corner in the client box and the border's width, in CSS pixels; onClick(id) reports a click
+    // on a child that takes clicks.
     constructor(document, box, children, grid, origin, onClick) {
         this.#grid = grid;
         this.#origin = origin;
@@ -29,6 +29,13 @@ export class FieldView {
             this.#inner.style.backgroundColor = cssColor(box.backColor);
         this.#element.append(this.#inner);
 
+        // A finger's reach around each resting shot: its column's share of
+        // the gaps to its neighbours, and its visible rows.
+        const innerHeight = grid.toPixels(box.rect.height) - 2 * origin.border;
+        const shots = children.filter((child) => child.clickable);
+        const gap = (a, b) =>
+            (a && b ? grid.toPixels(b.rect.left - a.rect.left - a.rect.width) / 2 : null);
+
         // In the order of the description, back to front: the shots cover the target.
         for (const child of children) {
             if (!child.visible)
@@ -45,7 +52,16 @@ export class FieldView {
                 element.setAttribute('role', 'img');
             }
             this.#inner.append(element);
-            const entry = {element, rect: {...child.rect}};
+            const entry = {element, rect: {...child.rect}, rest: child.rect.top};
+            if (child.clickable) {
+                const i = shots.indexOf(child);
+                const [left, right] = [gap(shots[i - 1], child), gap(child, shots[i + 1])];
+                element.style.setProperty('--reach-left', `${left ?? right}px`);
+                element.style.setProperty('--reach-right', `${right ?? left}px`);
+                element.style.setProperty('--visible',
+                                          `${innerHeight - grid.toPixels(child.rect.top)}px`);
+                element.dataset.resting = '';
+            }
             this.#children.set(child.id, entry);
             this.#size(entry);
             this.#place(entry);
@@ -63,6 +79,8 @@ export class FieldView {
         entry.rect.left = left;
         entry.rect.top = top;
         this.#place(entry);
+        if (entry.element.hasAttribute('data-resting') !== (top === entry.rest))
+            entry.element.toggleAttribute('data-resting', top === entry.rest);
     }
 
     setEnabled(id, enabled) {

@@ -18,6 +18,9 @@ export class FormView {
     #twipsPerPixel = 15;
     #size = {width: 0, height: 0};
     #textBoxes = new Map();
+    #coarse = window.matchMedia('(pointer: coarse)');
+    // Device pixels per pixel of the window, as the field's grid sees them.
+    #deviceScale = window.devicePixelRatio || 1;
 
     constructor(document) {
         this.#document = document;
@@ -61,16 +64,10 @@ export class FormView {
         box.append(this.#announcer.element);
         document.body.append(box);
 
-        this.#center();
+        this.#fit();
         this.#updateState();
-        let ratio = window.devicePixelRatio;
-        window.addEventListener('resize', () => {
-            this.#center();
-            if (window.devicePixelRatio !== ratio) {
-                ratio = window.devicePixelRatio;
-                this.#field?.regrid(this.#grid());
-            }
-        });
+        window.addEventListener('resize', () => this.#fit());
+        this.#coarse.addEventListener('change', () => this.#fit());
 
         // The first stop of the tab order holds the focus when the window opens.
         if (first) {
@@ -98,7 +95,7 @@ export class FormView {
 
     #pixels(twips) { return twips / this.#twipsPerPixel; }
 
-    #grid() { return new PixelGrid(this.#twipsPerPixel, window.devicePixelRatio); }
+    #grid() { return new PixelGrid(this.#twipsPerPixel, this.#deviceScale); }
 
     #position(element, rect) {
         element.style.left = `${this.#pixels(rect.left)}px`;
@@ -141,6 +138,7 @@ export class FormView {
             const origin = {
                 x: this.#pixels(control.rect.left) + border,
                 y: this.#pixels(control.rect.top) + border,
+                border,
             };
             this.#field = new FieldView(
                 document,
@@ -221,22 +219,37 @@ export class FormView {
         }, delay);
     }
 
-    // From the viewport's and the box's known sizes, so that building the page
-    // forces no layout of its own. Only a viewport too small for the box may
-    // have scroll bars, which narrow the room: that case asks the layout.
-    #center() {
+    // Scales and centres the window from the viewport's and the box's known
+    // sizes, so that building the page forces no layout of its own. Only a
+    // viewport too small for the box may have scroll bars, which narrow the
+    // room: that case asks the layout. Where the pointer is a finger the window
+    // grows, as one picture, to the largest whole number of device pixels a
+    // pixel that fits; with a mouse it keeps its size.
+    #fit() {
         const ratio = window.devicePixelRatio || 1;
         const width = this.#pixels(this.#size.width);
         const height = this.#pixels(this.#size.height);
+        let scale = 1;
+        if (this.#coarse.matches) {
+            const whole = Math.floor(Math.min((window.innerWidth * ratio) / width,
+                                              (window.innerHeight * ratio) / height));
+            scale = Math.max(1, whole) / ratio;
+        }
+        this.#box.style.transform = scale === 1 ? '' : `scale(${scale})`;
+        this.#box.style.setProperty('--touch-height', `${Math.max(24, 24 / scale)}px`);
         let room = {width: window.innerWidth, height: window.innerHeight};
-        if (room.width < width || room.height < height) {
+        if (room.width < width * scale || room.height < height * scale) {
             const view = this.#document.documentElement;
             room = {width: view.clientWidth, height: view.clientHeight};
         }
         const place = (space, size) =>
-            Math.max(0, Math.round(((space - size) / 2) * ratio) / ratio);
+            Math.max(0, Math.round(((space - size * scale) / 2) * ratio) / ratio);
         this.#box.style.left = `${place(room.width, width)}px`;
         this.#box.style.top = `${place(room.height, height)}px`;
+        if (ratio * scale !== this.#deviceScale) {
+            this.#deviceScale = ratio * scale;
+            this.#field?.regrid(this.#grid());
+        }
     }
 }
 
