@@ -129,3 +129,40 @@ test('target and shots move to the device pixel grid of a zoom', async ({browser
     range.expectNoErrors();
     await page.close();
 });
+
+// The page paints the window from its own markup before the core has
+// compiled; the core takes over those elements without a pixel changing.
+for (const scale of [1, 2]) {
+    test(`the first frame is the core's, pixel for pixel, at scale ${scale}`, async ({browser}) => {
+        const shoot = async (javaScriptEnabled) => {
+            const context = await browser.newContext(
+                {javaScriptEnabled, deviceScaleFactor: scale, viewport: {width: 451, height: 424}});
+            const page = await context.newPage();
+            if (javaScriptEnabled)
+                await RangePage.open(page);
+            else
+                await page.goto(pageUrl);
+            const shot = await page.screenshot();
+            await context.close();
+            return shot;
+        };
+        const [before, after] = [await shoot(false), await shoot(true)];
+        expect(before.equals(after)).toBe(true);
+    });
+}
+
+test('a click before the core is ready is not lost', async ({page}) => {
+    // Clicked as soon as the button is parsed, long before the core runs.
+    await page.addInitScript(() => new MutationObserver((_, observer) => {
+                                       const launch = document.getElementById('Command1-0');
+                                       if (launch) {
+                                           observer.disconnect();
+                                           window.clickedBeforeCore =
+                                               !document.querySelector('.client').dataset.clock;
+                                           launch.click();
+                                       }
+                                   }).observe(document, {childList: true, subtree: true}));
+    const range = await RangePage.open(page);
+    await range.expectCounters('1', '0');
+    expect(await page.evaluate(() => window.clickedBeforeCore)).toBe(true);
+});

@@ -4,30 +4,18 @@
 // The green field with the target and the shots, which move by transforms.
 export class FieldView {
     #element;
-    #inner;
     #grid;
     #origin;
     #children = new Map();
 
-    // box and children are control descriptions; origin is the inner area's
-    // corner in the client box and the border's width, in CSS pixels; onClick(id) reports a click
-    // on a child that takes clicks.
-    constructor(document, box, children, grid, origin, onClick) {
+    // element is the field's, from the page's markup; box and children are
+    // control descriptions, each child with its element; origin is the inner
+    // area's corner in the client box and the border's width, in CSS pixels;
+    // onClick(id) reports a click on a child that takes clicks.
+    constructor(element, box, children, grid, origin, onClick) {
+        this.#element = element;
         this.#grid = grid;
         this.#origin = origin;
-        this.#element = document.createElement('div');
-        this.#element.className = 'field';
-        this.#element.setAttribute('role', 'group');
-        this.#element.setAttribute('aria-label', box.accessibleName);
-        this.#element.tabIndex = 0;
-        // Reached by Tab only: a click on a shot leaves the focus where it was.
-        this.#element.addEventListener('mousedown', (event) => event.preventDefault());
-
-        this.#inner = document.createElement('div');
-        this.#inner.className = 'field-inner';
-        if (box.backColor)
-            this.#inner.style.backgroundColor = cssColor(box.backColor);
-        this.#element.append(this.#inner);
 
         // A finger's reach around each resting shot: its column's share of
         // the gaps to its neighbours, and its visible rows.
@@ -36,38 +24,20 @@ export class FieldView {
         const gap = (a, b) =>
             (a && b ? grid.toPixels(b.rect.left - a.rect.left - a.rect.width) / 2 : null);
 
-        // In the order of the description, back to front: the shots cover the target.
         for (const child of children) {
-            if (!child.visible)
-                continue;
-            const element = document.createElement('div');
-            element.className = 'field-child';
-            if (child.backColor)
-                element.style.backgroundColor = cssColor(child.backColor);
-            element.setAttribute('aria-label', child.accessibleName);
-            if (child.clickable) {
-                element.setAttribute('role', 'button');
-                element.addEventListener('click', () => onClick(child.id));
-            } else {
-                element.setAttribute('role', 'img');
-            }
-            this.#inner.append(element);
-            const entry = {element, rect: {...child.rect}, rest: child.rect.top};
-            if (child.clickable) {
-                const i = shots.indexOf(child);
-                const [left, right] = [gap(shots[i - 1], child), gap(child, shots[i + 1])];
-                element.style.setProperty('--reach-left', `${left ?? right}px`);
-                element.style.setProperty('--reach-right', `${right ?? left}px`);
-                element.style.setProperty('--visible',
-                                          `${innerHeight - grid.toPixels(child.rect.top)}px`);
-                element.dataset.resting = '';
-            }
+            const entry = {element: child.element, rect: {...child.rect}, rest: child.rect.top};
             this.#children.set(child.id, entry);
-            this.#size(entry);
-            this.#place(entry);
-            if (child.clickable)
-                this.setEnabled(child.id, child.enabled);
+            if (!child.clickable)
+                continue;
+            const style = child.element.style;
+            const i = shots.indexOf(child);
+            const [left, right] = [gap(shots[i - 1], child), gap(child, shots[i + 1])];
+            style.setProperty('--reach-left', `${left ?? right}px`);
+            style.setProperty('--reach-right', `${right ?? left}px`);
+            style.setProperty('--visible', `${innerHeight - grid.toPixels(child.rect.top)}px`);
+            child.element.addEventListener('click', () => onClick(child.id));
         }
+        this.regrid(grid);
     }
 
     get element() { return this.#element; }
@@ -112,5 +82,3 @@ export class FieldView {
         element.style.transform = `translate(${x}px, ${y}px)`;
     }
 }
-
-export function cssColor({red, green, blue}) { return `rgb(${red}, ${green}, ${blue})`; }

@@ -12,8 +12,6 @@ export class PixelGrid {
         this.#ratio = ratio > 0 ? ratio : 1;
     }
 
-    get ratio() { return this.#ratio; }
-
     toPixels(twips) { return twips / this.#twipsPerPixel; }
 
     snap(pixels) { return Math.round(pixels * this.#ratio) / this.#ratio; }

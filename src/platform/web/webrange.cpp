@@ -35,17 +35,6 @@ const char *kindName(ControlKind kind)
     return "";
 }
 
-val color(const std::optional<platform::Rgb> &rgb)
-{
-    if (!rgb)
-        return val::null();
-    val object = val::object();
-    object.set("red", rgb->red);
-    object.set("green", rgb->green);
-    object.set("blue", rgb->blue);
-    return object;
-}
-
 val rect(const platform::TwipsRect &twips)
 {
     val object = val::object();
@@ -56,10 +45,9 @@ val rect(const platform::TwipsRect &twips)
     return object;
 }
 
-// caption: the id of the caption that names this control, or -1; layer: its
-// place in the window's stacking order, front first, or -1 where it is not
-// shown on the window itself.
-val describe(int id, const Control &control, int caption, int layer)
+// What the view needs to take over the page's markup: which element is which
+// control, where the field's children stand and what the text boxes hold.
+val describe(int id, const Control &control)
 {
     const platform::ControlProperties &properties = control.properties();
     val object = val::object();
@@ -70,20 +58,9 @@ val describe(int id, const Control &control, int caption, int layer)
     object.set("container", properties.container);
     // Where the control stands now: the shots have left their design height.
     object.set("rect", rect(control.rect()));
-    object.set("backColor", color(properties.backColor));
     object.set("text", control.text());
-    object.set("tabIndex", properties.tabIndex);
-    object.set("centered", properties.alignment == platform::Alignment::Center);
     object.set("visible", properties.visible);
-    object.set("enabled", control.enabled());
     object.set("clickable", control.clickable());
-    object.set("multiLine", properties.multiLine);
-    object.set("readOnly", properties.readOnly);
-    object.set("verticalScrollBar", properties.verticalScrollBar);
-    object.set("interval", properties.interval);
-    object.set("accessibleName", properties.accessibleName);
-    object.set("caption", caption);
-    object.set("layer", layer);
     return object;
 }
 
@@ -117,15 +94,8 @@ val WebRange::form() const
 {
     const platform::FormProperties &properties = m_form.form().properties();
     val object = val::object();
-    object.set("caption", properties.caption);
     object.set("clientWidth", properties.clientWidth);
     object.set("clientHeight", properties.clientHeight);
-    object.set("backColor", color(properties.backColor));
-    val families = val::array();
-    for (const std::string &family : properties.fontFamilies)
-        families.call<void>("push", family);
-    object.set("fontFamilies", families);
-    object.set("fontPointSize", properties.fontPointSize);
     object.set("twipsPerPixel", platform::TwipsPerPixel);
     object.set("fieldBorder", platform::PictureBox::BorderTwips);
     return object;
@@ -134,19 +104,9 @@ val WebRange::form() const
 val WebRange::controls() const
 {
     val list = val::array();
-    const platform::Form &form = m_form.form();
-    const std::vector<Control *> stacking = form.stackingOrder();
-    const auto placeIn = [](const std::vector<Control *> &order, const Control *control) {
-        const auto found = std::find(order.begin(), order.end(), control);
-        return found != order.end() ? int(found - order.begin()) : -1;
-    };
-    const auto &controls = form.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const Control &control = *controls[i];
-        list.call<void>("push",
-                        describe(int(i), control, placeIn(controls, form.captionOf(control)),
-                                 placeIn(stacking, &control)));
-    }
+    const auto &controls = m_form.form().controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        list.call<void>("push", describe(int(i), *controls[i]));
     return list;
 }
 
@@ -158,9 +118,14 @@ void WebRange::click(int id)
     controls[std::size_t(id)]->click();
 }
 
-double WebRange::wakeTime() const
+void WebRange::wakeAt(Time time)
 {
-    return m_wakeTime ? double(m_wakeTime->count()) / 1000 : -1;
+    m_listener.call<void>("wakeAt", double(time.count()) / 1000);
+}
+
+void WebRange::cancelWake()
+{
+    m_listener.call<void>("wakeAt", -1);
 }
 
 platform::ClockHost::Time WebRange::now()
@@ -183,6 +148,5 @@ EMSCRIPTEN_BINDINGS(clayrange)
         .function("click", &WebRange::click)
         .function("activeShot", &WebRange::activeShot)
         .function("clockRunning", &WebRange::clockRunning)
-        .function("wakeTime", &WebRange::wakeTime)
         .function("wake", &WebRange::wake);
 }
