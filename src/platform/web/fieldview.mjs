@@ -19,10 +19,10 @@ export class FieldView {
 
         // A finger's reach around each resting shot: its column's share of
         // the gaps to its neighbours, and its visible rows.
-        const innerHeight = grid.toPixels(box.rect.height) - 2 * origin.border;
+        const innerHeight = grid.toLogical(box.rect.height) - 2 * origin.border;
         const shots = children.filter((child) => child.clickable);
         const gap = (a, b) =>
-            (a && b ? grid.toPixels(b.rect.left - a.rect.left - a.rect.width) / 2 : null);
+            (a && b ? grid.toLogical(b.rect.left - a.rect.left - a.rect.width) / 2 : null);
 
         for (const child of children) {
             const entry = {element: child.element, rect: {...child.rect}, rest: child.rect.top};
@@ -34,7 +34,7 @@ export class FieldView {
             const [left, right] = [gap(shots[i - 1], child), gap(child, shots[i + 1])];
             style.setProperty('--reach-left', `${left ?? right}px`);
             style.setProperty('--reach-right', `${right ?? left}px`);
-            style.setProperty('--visible', `${innerHeight - grid.toPixels(child.rect.top)}px`);
+            style.setProperty('--visible', `${innerHeight - grid.toLogical(child.rect.top)}px`);
             child.element.addEventListener('click', () => onClick(child.id));
         }
         this.regrid(grid);
@@ -61,24 +61,20 @@ export class FieldView {
     // The device pixel ratio changed: zoom, or a move to another screen.
     regrid(grid) {
         this.#grid = grid;
-        for (const entry of this.#children.values()) {
-            this.#size(entry);
+        for (const entry of this.#children.values())
             this.#place(entry);
-        }
     }
 
-    // Sizes never change; only a new pixel grid resizes the children.
-    #size({element, rect}) {
-        element.style.width = `${this.#grid.toSnapped(rect.width)}px`;
-        element.style.height = `${this.#grid.toSnapped(rect.height)}px`;
-    }
-
+    // Snapped where it lands on the screen, from the inner area's corner,
+    // which the client box's own corner, itself on the grid, does not change.
     #place({element, rect}) {
-        const grid = this.#grid;
-        // Snapped where it lands on the screen, which the client box's own
-        // corner, itself on the grid, does not change.
-        const x = grid.snap(this.#origin.x + grid.toPixels(rect.left)) - this.#origin.x;
-        const y = grid.snap(this.#origin.y + grid.toPixels(rect.top)) - this.#origin.y;
+        const {left, top, width, height} = this.#grid.place(rect, this.#origin);
+        const [x, y] = [left - this.#origin.x, top - this.#origin.y];
         element.style.transform = `translate(${x}px, ${y}px)`;
+        // Sizes change only with the grid; unchanged, they are not written.
+        if (element.style.width !== `${width}px`) {
+            element.style.width = `${width}px`;
+            element.style.height = `${height}px`;
+        }
     }
 }

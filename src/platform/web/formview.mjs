@@ -15,14 +15,19 @@ export class FormView {
     #field = null;
     #wakeTimer = null;
     #announcer;
-    #twipsPerPixel = 15;
     #size = {width: 0, height: 0};
     #textBoxes = new Map();
     #coarse = window.matchMedia('(pointer: coarse)');
     // Device pixels per pixel of the window, as the field's grid sees them.
     #deviceScale = window.devicePixelRatio || 1;
 
-    constructor(document) { this.#document = document; }
+    #core;
+
+    // core is the compiled core, whose pixel grid the page uses.
+    constructor(document, core) {
+        this.#document = document;
+        this.#core = core;
+    }
 
     // range is the core's WebRange, which has this view as its listener. The
     // focus stays where the markup or the user put it.
@@ -30,7 +35,6 @@ export class FormView {
         this.#range = range;
         const form = range.form();
         const controls = range.controls();
-        this.#twipsPerPixel = form.twipsPerPixel;
         this.#size = {width: form.clientWidth, height: form.clientHeight};
         const document = this.#document;
         this.#box = document.querySelector('.client');
@@ -78,16 +82,15 @@ export class FormView {
 
     announce(message) { this.#announcer.announce(message); }
 
-    #pixels(twips) { return twips / this.#twipsPerPixel; }
-
-    #grid() { return new PixelGrid(this.#twipsPerPixel, this.#deviceScale); }
+    #grid(scale = this.#deviceScale) { return new PixelGrid(this.#core, scale); }
 
     #adoptField(element, control, controls, form) {
         const children = controls.filter((c) => c.container === control.name && c.visible);
-        const border = this.#pixels(form.fieldBorder);
+        const grid = this.#grid(1);
+        const border = grid.toLogical(form.fieldBorder);
         const origin = {
-            x: this.#pixels(control.rect.left) + border,
-            y: this.#pixels(control.rect.top) + border,
+            x: grid.toLogical(control.rect.left) + border,
+            y: grid.toLogical(control.rect.top) + border,
             border,
         };
         this.#field = new FieldView(
@@ -140,8 +143,9 @@ export class FormView {
     // pixel that fits; with a mouse it keeps its size.
     #fit() {
         const ratio = window.devicePixelRatio || 1;
-        const width = this.#pixels(this.#size.width);
-        const height = this.#pixels(this.#size.height);
+        const device = this.#grid(ratio);
+        const width = device.toLogical(this.#size.width);
+        const height = device.toLogical(this.#size.height);
         const view = this.#document.documentElement;
         const coarse = this.#coarse.matches;
         // A touch browser zooms out over a window wider than its screen, which
@@ -161,7 +165,7 @@ export class FormView {
         // On whole pixels, as the markup centres it before the core runs, and
         // then on the device's grid, which only a fractional ratio moves.
         const place = (space, size) =>
-            Math.max(0, Math.round(Math.round((space - size * scale) / 2) * ratio) / ratio);
+            Math.max(0, device.snap(Math.round((space - size * scale) / 2)));
         this.#box.style.left = `${place(room.width, width)}px`;
         this.#box.style.top = `${place(room.height, height)}px`;
         if (ratio * scale !== this.#deviceScale) {

@@ -6,6 +6,7 @@
 // compiled. The core then takes over these very elements (formview.mjs).
 
 #include "platform/picturebox.h"
+#include "platform/pixelgrid.h"
 #include "ui/rangeform.h"
 
 #include <algorithm>
@@ -62,9 +63,11 @@ std::string number(double value)
     return text;
 }
 
+// At one device pixel a pixel, as the first frame is painted everywhere; the
+// view then puts what moves on the device's own grid.
 std::string pixels(float twips)
 {
-    return number(twips / platform::TwipsPerPixel) + "px";
+    return number(platform::PixelGrid().toLogical(twips)) + "px";
 }
 
 std::string color(const std::optional<platform::Rgb> &rgb)
@@ -81,15 +84,6 @@ std::string elementId(const Control &control)
                                : control.name() + '-' + std::to_string(control.index());
 }
 
-// A caption's text without the line break that closes the title strip's.
-std::string_view shownText(const Control &control)
-{
-    std::string_view text = control.text();
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Centred on whole pixels, or at the corner of a viewport too small for it;
 // the view keeps it there as the viewport changes.
 std::string centred(std::string_view edge, std::string_view room, float size)
@@ -103,7 +97,6 @@ class Markup
 public:
     explicit Markup(const platform::Form &form)
         : m_form(form)
-        , m_tabStops(form.tabStops())
     {}
 
     std::string client() const
@@ -126,11 +119,6 @@ public:
     }
 
 private:
-    bool takesFocus(const Control &control) const
-    {
-        return std::find(m_tabStops.begin(), m_tabStops.end(), &control) != m_tabStops.end();
-    }
-
     // The attributes every control on the window has: where it stands, how it
     // stacks, and whether Tab stops at it.
     std::string common(const Control &control, std::size_t zIndex, std::string_view kindClass,
@@ -138,9 +126,9 @@ private:
     {
         const platform::TwipsRect &r = control.rect();
         std::string focus;
-        if (takesFocus(control) != focusable)
-            focus = takesFocus(control) ? " tabindex=\"0\"" : " tabindex=\"-1\"";
-        if (!m_tabStops.empty() && m_tabStops.front() == &control)
+        if (control.takesFocus() != focusable)
+            focus = control.takesFocus() ? " tabindex=\"0\"" : " tabindex=\"-1\"";
+        if (m_form.initialFocus() == &control)
             focus += " autofocus";
         return " id=\"" + elementId(control) + "\" class=\"" + std::string(kindClass) + " control\""
                + focus + " style=\"z-index:" + std::to_string(zIndex) + ";left:" + pixels(r.left)
@@ -161,7 +149,7 @@ private:
         switch (p.kind) {
         case ControlKind::Label:
             return "<div" + common(control, zIndex, "caption", false) + align + "\">"
-                   + escaped(shownText(control)) + "</div>\n";
+                   + escaped(control.shownText()) + "</div>\n";
         case ControlKind::CommandButton:
             return "<button type=\"button\"" + common(control, zIndex, "command", true)
                    + "\"><span>" + escaped(control.text()) + "</span></button>\n";
@@ -215,7 +203,6 @@ private:
     }
 
     const platform::Form &m_form;
-    std::vector<Control *> m_tabStops;
 };
 
 } // namespace

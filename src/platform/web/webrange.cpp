@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webrange.h"
 
+#include "platform/pixelgrid.h"
+
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
@@ -64,6 +66,24 @@ val describe(int id, const Control &control)
     return object;
 }
 
+// The core's pixel grid for the page. A grid is no more than its scale, so the
+// page names the scale on each call and holds no object of the core's.
+double gridSnap(double scale, double logical)
+{
+    return platform::PixelGrid(scale).snap(logical);
+}
+
+double gridLength(double scale, float twips)
+{
+    return platform::PixelGrid(scale).toLogical(twips);
+}
+
+platform::LogicalRect gridRect(double scale, const platform::TwipsRect &rect,
+                               const platform::LogicalPoint &origin)
+{
+    return platform::PixelGrid(scale).toLogical(rect, origin);
+}
+
 } // namespace
 
 WebRange::WebRange(val listener)
@@ -96,7 +116,6 @@ val WebRange::form() const
     val object = val::object();
     object.set("clientWidth", properties.clientWidth);
     object.set("clientHeight", properties.clientHeight);
-    object.set("twipsPerPixel", platform::TwipsPerPixel);
     object.set("fieldBorder", platform::PictureBox::BorderTwips);
     return object;
 }
@@ -141,6 +160,23 @@ int WebRange::activeShot() const
 
 EMSCRIPTEN_BINDINGS(clayrange)
 {
+    emscripten::value_object<platform::TwipsRect>("TwipsRect")
+        .field("left", &platform::TwipsRect::left)
+        .field("top", &platform::TwipsRect::top)
+        .field("width", &platform::TwipsRect::width)
+        .field("height", &platform::TwipsRect::height);
+    emscripten::value_object<platform::LogicalPoint>("LogicalPoint")
+        .field("x", &platform::LogicalPoint::x)
+        .field("y", &platform::LogicalPoint::y);
+    emscripten::value_object<platform::LogicalRect>("LogicalRect")
+        .field("left", &platform::LogicalRect::left)
+        .field("top", &platform::LogicalRect::top)
+        .field("width", &platform::LogicalRect::width)
+        .field("height", &platform::LogicalRect::height);
+    emscripten::function("gridSnap", &gridSnap);
+    emscripten::function("gridLength", &gridLength);
+    emscripten::function("gridRect", &gridRect);
+
     emscripten::class_<WebRange>("WebRange")
         .constructor<val>()
         .function("form", &WebRange::form)
