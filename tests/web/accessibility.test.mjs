@@ -5,8 +5,9 @@ import {expect, test} from '@playwright/test';
 
 import {RangePage} from './rangepage.mjs';
 
-// What a keyboard or screen-reader user meets: roles and names, the tab order,
-// the live region, and the controls that must not react to clicks.
+// What a screen reader is told in Chromium: roles and names, and the live
+// region in the accessibility tree; read-only boxes. The tab order, the live
+// region's words and dead clicks are among the checks every engine runs.
 
 let range;
 test.beforeEach(async ({page}) => { range = await RangePage.open(page); });
@@ -29,26 +30,6 @@ test('roles and names', async () => {
     for (let i = 0; i < 12; ++i)
         lefts.push((await range.shot(i).boundingBox()).x);
     expect(lefts).toEqual([...lefts].sort((a, b) => a - b));
-});
-
-test('shots are marked disabled while another flies', async () => {
-    await range.launch();
-    await range.fire(3);
-    for (let i = 0; i < 12; ++i)
-        await expect(range.shot(i)).toBeEnabled({enabled: i === 3});
-    // Back at rest after 126 ticks of flight, when all can be fired again.
-    await range.tick(126);
-    for (let i = 0; i < 12; ++i)
-        await expect(range.shot(i)).toBeEnabled();
-});
-
-test('space and enter press the focused button', async ({page}) => {
-    await range.launchButton.focus();
-    await page.keyboard.press('Space');
-    await range.expectCounters('1', '0');
-    await range.clearButton.focus();
-    await page.keyboard.press('Enter');
-    await range.expectCounters('0', '0');
 });
 
 // What a screen reader is told: each announcement a new node in the live
@@ -78,24 +59,6 @@ test('each announcement is a fresh node for a screen reader', async ({page}) => 
     ]);
     expect(again[0].id).not.toBe(first[0].id);
 });
-
-const deadPlaces = [
-    ['field', (r) => r.field, {x: 200, y: 60}],
-    ['target', (r) => r.target],
-    ['caption', (r) => r.page.getByText('Опити:', {exact: true}), {x: 5, y: 5}],
-    ['counter', (r) => r.hits],
-    ['exercise text', (r) => r.panel, {x: 100, y: 50}],
-];
-for (const [name, locate, position] of deadPlaces) {
-    test(`a click on the ${name} does nothing`, async () => {
-        await range.launch();
-        await range.fire(1);
-        await range.tick(5);
-        const before = await range.state();
-        await locate(range).click({position, force: true});
-        expect(await range.state()).toEqual(before);
-    });
-}
 
 test('read-only boxes take the focus but not typing; the text can be copied', async ({page}) => {
     await range.attempts.click();

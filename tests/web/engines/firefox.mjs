@@ -30,6 +30,7 @@ await runChecks({
         page.evaluate((name, args) => window.rangeChecks?.[name](...args), name, args),
     click: ({x, y}) => page.mouse.click(x, y),
     tap: ({x, y}) => page.touchscreen.tap(x, y),
-    press: (key) => page.keyboard.press(key),
+    // Puppeteer names the space bar by its character.
+    press: (key) => page.keyboard.press(key === 'Space' ? ' ' : key),
     close: () => browser.close(),
 });
