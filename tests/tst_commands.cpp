@@ -3,9 +3,13 @@
 
 #include "rangefixture.h"
 
+#include "platform/clickgesture.h"
+
 using namespace Qt::StringLiterals;
 
-// The launch and clear buttons and the choice of a shot.
+// The launch and clear buttons, the choice of a shot, and what the window
+// decides for every front end: what a click is, what a caption shows and where
+// the focus goes.
 class TestCommands : public QObject
 {
     Q_OBJECT
@@ -19,6 +23,11 @@ private slots:
     void unknownIndicesDoNothing_data();
     void unknownIndicesDoNothing();
     void onlyCountedAttemptsAndHitsAreAnnounced();
+    void clickIsAPressAndAReleaseOnTheSameShot_data();
+    void clickIsAPressAndAReleaseOnTheSameShot();
+    void captionShowsItsTextWithoutClosingBreaks_data();
+    void captionShowsItsTextWithoutClosingBreaks();
+    void focusStartsInTheTextAndSkipsCaptions();
 };
 
 void TestCommands::launchCountsOncePerCrossing()
@@ -134,6 +143,102 @@ void TestCommands::onlyCountedAttemptsAndHitsAreAnnounced()
     range.launch();
     range.clear();
     QCOMPARE(heard, QStringList({u"Опити: 1"_s, u"Попадения: 1"_s, u"Опити: 2"_s}));
+}
+
+namespace {
+
+// Where a mouse at the centre of a control lands, in the field's twips.
+platform::TwipsPoint centreOf(const platform::Control &control)
+{
+    return {control.left() + control.width() / 2, control.top() + control.height() / 2};
+}
+
+} // namespace
+
+void TestCommands::clickIsAPressAndAReleaseOnTheSameShot_data()
+{
+    // -1: the target; 12: outside the field.
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("released");
+    QTest::addColumn<bool>("fireBetween");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QList<int>>("clicked");
+    QTest::newRow("same shot") << 3 << 3 << false << false << QList<int>{3};
+    QTest::newRow("released over another shot") << 3 << 4 << false << false << QList<int>{};
+    QTest::newRow("pressed on another shot") << 4 << 3 << false << false << QList<int>{};
+    QTest::newRow("released outside the field") << 3 << 12 << false << false << QList<int>{};
+    QTest::newRow("pressed on the target") << -1 << 3 << false << false << QList<int>{};
+    // Shot 5 fired in between, which leaves shot 3 disabled at the release.
+    QTest::newRow("disabled before the release") << 3 << 3 << true << false << QList<int>{};
+    QTest::newRow("press lost") << 3 << 3 << false << true << QList<int>{};
+}
+
+void TestCommands::clickIsAPressAndAReleaseOnTheSameShot()
+{
+    QFETCH(int, pressed);
+    QFETCH(int, released);
+    QFETCH(bool, fireBetween);
+    QFETCH(bool, cancelled);
+    QFETCH(QList<int>, clicked);
+    RangeFixture range;
+    const auto at = [&range](int index) -> platform::TwipsPoint {
+        if (index == ShotCount)
+            return {-1, -1};
+        return centreOf(index < 0 ? static_cast<platform::Control &>(range.target())
+                                  : range.shot(index));
+    };
+    QList<int> heard;
+    std::vector<platform::Connection> listening;
+    for (int i = 0; i < ShotCount; ++i)
+        listening.push_back(range.shot(i).clicked.connect([&heard](int index) { heard << index; }));
+    platform::ClickGesture gesture(range.controls().Picture1);
+    QCOMPARE(gesture.press(at(pressed)), pressed >= 0 && pressed < ShotCount);
+    if (fireBetween)
+        range.fire(5);
+    if (cancelled)
+        gesture.cancel();
+    gesture.release(at(released));
+    // A second release without a press is no click.
+    gesture.release(at(released));
+    QCOMPARE(heard, clicked);
+}
+
+void TestCommands::captionShowsItsTextWithoutClosingBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the title strip") << u"Title\r\n"_s << u"Title"_s;
+    QTest::newRow("two breaks") << u"a\n\r\n"_s << u"a"_s;
+    QTest::newRow("a break inside stays") << u"a\r\nb\r\n"_s << u"a\r\nb"_s;
+    QTest::newRow("spaces stay") << u" Опити: "_s << u" Опити: "_s;
+    QTest::newRow("only breaks") << u"\r\n"_s << QString();
+}
+
+void TestCommands::captionShowsItsTextWithoutClosingBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const platform::Label caption({.text = text.toStdString()});
+    const std::string_view actual = caption.shownText();
+    QCOMPARE(QString::fromUtf8(actual.data(), qsizetype(actual.size())), shown);
+}
+
+void TestCommands::focusStartsInTheTextAndSkipsCaptions()
+{
+    RangeFixture range;
+    const platform::Form &form = range.form.form();
+    QStringList stops;
+    for (const platform::Control *control : form.tabStops()) {
+        QVERIFY(control->takesFocus());
+        stops << QString::fromStdString(control->name());
+    }
+    QCOMPARE(stops, QStringList({u"Text1"_s, u"Picture1"_s, u"Command1"_s, u"Command1"_s,
+                                 u"Text2"_s, u"Text2"_s}));
+    QCOMPARE(form.initialFocus(), form.tabStops().front());
+    // A caption with a tab position, as every caption has, still takes no focus.
+    const platform::Control &caption = *form.find("Label1", 1);
+    QVERIFY(caption.properties().tabIndex >= 0 && caption.properties().visible);
+    QVERIFY(!caption.takesFocus());
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

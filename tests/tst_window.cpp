@@ -27,8 +27,6 @@ private slots:
 
     void controlsStandAtTheirPixelPlaces();
     void windowKeepsItsSizeAndFont();
-    void frameIsCentredOnTheScreen_data();
-    void frameIsCentredOnTheScreen();
     void colorsAndStackingAreExact();
     void disabledShotsLookTheSame();
     void movingObjectsLeaveNoTrace();
@@ -107,32 +105,6 @@ void TestWindow::windowKeepsItsSizeAndFont()
              qPrintable(font.family()));
     QCOMPARE(font.pixelSize(), 16);
     QVERIFY(!font.bold() && !font.italic());
-}
-
-void TestWindow::frameIsCentredOnTheScreen_data()
-{
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QMargins>("frame");
-    QTest::addColumn<QPoint>("position");
-    QTest::newRow("no frame") << QRect(0, 0, 1024, 768) << QMargins() << QPoint(286, 172);
-    // A 20-pixel title bar lifts the client area by half of it.
-    QTest::newRow("title bar") << QRect(0, 0, 1024, 768) << QMargins(1, 20, 1, 1)
-                               << QPoint(285, 161);
-    QTest::newRow("panel on the left")
-        << QRect(64, 0, 1856, 1080) << QMargins(4, 30, 4, 4) << QPoint(762, 311);
-}
-
-void TestWindow::frameIsCentredOnTheScreen()
-{
-    QFETCH(QRect, available);
-    QFETCH(QMargins, frame);
-    QFETCH(QPoint, position);
-    const QPoint topLeft =
-        platform::qt::FormWindow::centredFramePosition(available, QSize(451, 424), frame);
-    QCOMPARE(topLeft, position);
-    const QRect outer(
-        topLeft, QSize(451 + frame.left() + frame.right(), 424 + frame.top() + frame.bottom()));
-    QVERIFY((outer.center() - available.center()).manhattanLength() <= 1);
 }
 
 void TestWindow::colorsAndStackingAreExact()

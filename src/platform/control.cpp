@@ -47,6 +47,20 @@ void Control::setText(std::string_view text)
     textChanged.notify(m_text);
 }
 
+std::string_view Control::shownText() const
+{
+    std::string_view shown = m_text;
+    while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r'))
+        shown.remove_suffix(1);
+    return shown;
+}
+
+bool Control::takesFocus() const
+{
+    return kind() != ControlKind::Label && kind() != ControlKind::Timer && m_properties.visible
+           && m_properties.tabIndex >= 0;
+}
+
 void Control::click()
 {
     if (takesClick())

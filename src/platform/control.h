@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "rgb.h"
 #include "signal.h"
 #include "twips.h"
 
@@ -74,6 +75,13 @@ public:
     // Reuses the text's storage, so a counter that grows by a digit now and
     // then does not allocate on every change.
     void setText(std::string_view text);
+    // The text as a control shows it: a caption's closing line breaks only
+    // add an empty line below it, so they are left out.
+    std::string_view shownText() const;
+
+    // Whether Tab stops at the control: the text boxes, the field and the
+    // buttons. Captions, hidden controls and the timer never take the focus.
+    bool takesFocus() const;
 
     // A control whose Click the window delivers: the buttons, and captions made
     // to take clicks, such as the shots. The field, the target and the other

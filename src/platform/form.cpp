@@ -7,6 +7,7 @@
 #include "timer.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -60,17 +61,19 @@ Control *Form::find(std::string_view name, int index) const
 std::vector<Control *> Form::tabStops() const
 {
     std::vector<Control *> stops;
-    for (Control *control : m_order) {
-        const ControlProperties &properties = control->properties();
-        if (properties.kind != ControlKind::Label && properties.kind != ControlKind::Timer
-            && properties.visible && properties.tabIndex >= 0)
-            stops.push_back(control);
-    }
+    std::copy_if(m_order.begin(), m_order.end(), std::back_inserter(stops),
+                 [](const Control *control) { return control->takesFocus(); });
     // Not std::ranges: the browser build's standard library lacks its stable_sort.
     std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
         return a->properties().tabIndex < b->properties().tabIndex;
     });
     return stops;
+}
+
+Control *Form::initialFocus() const
+{
+    const std::vector<Control *> stops = tabStops();
+    return stops.empty() ? nullptr : stops.front();
 }
 
 std::vector<Control *> Form::stackingOrder() const

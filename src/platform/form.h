@@ -45,8 +45,11 @@ public:
 
     Control *find(std::string_view name, int index = -1) const;
     // The controls that take the keyboard focus, in the order Tab moves through
-    // them. Captions, hidden controls and the timer never take it.
+    // them.
     std::vector<Control *> tabStops() const;
+    // The control that holds the focus when the window opens: the first tab
+    // stop, or none.
+    Control *initialFocus() const;
     // The controls shown on the window itself, front to back: the tab stops in
     // tab order, then the rest, and the captions last, behind what overlaps
     // them. Hidden controls, the timer and what a container holds are left out.

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <cstdint>
-
 namespace platform {
 
 // Positions and sizes are kept in twips, as single-precision floats, the way the
@@ -26,13 +24,6 @@ struct TwipsRect {
 struct TwipsPoint {
     float x = 0;
     float y = 0;
-};
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
 };
 
 } // namespace platform

@@ -12,25 +12,6 @@ let range;
 test.beforeEach(async ({page}) => { range = await RangePage.open(page); });
 test.afterEach(() => range.expectNoErrors());
 
-const commandCases = [
-    {steps: 'launch launch', attempts: '1', clock: 'running'},
-    {steps: 'launch tick clear', attempts: '0', clock: 'stopped'},
-    {steps: 'launch cross launch', attempts: '2', clock: 'running'},
-];
-for (const {steps, attempts, clock} of commandCases) {
-    test(`commands: ${steps}`, async () => {
-        const run = {
-            launch: () => range.launch(),
-            clear: () => range.clear(),
-            tick: () => range.tick(5),
-            cross: () => range.tick(CrossingTicks),
-        };
-        for (const step of steps.split(' '))
-            await run[step]();
-        expect(await range.state()).toMatchObject({attempts, hits: '0', clock, target: {x: 0}});
-    });
-}
-
 test('the first tick comes one interval after the launch, the last 529 ticks on', async () => {
     await range.launch();
     await range.page.clock.runFor(Interval - 1);
@@ -79,33 +60,6 @@ test('an idle page schedules no timer and no frame', async ({page}) => {
     await range.tick(CrossingTicks);
     expect(await scheduledOver(5000)).toBe(0);
 });
-
-// From the core's table: shot 0 overlaps the target across on ticks 167..193
-// of a crossing, shot 11 on 491..517; a flight from rest overlaps it from its
-// 96th tick until it drops back after the 125th.
-const hitCases = [
-    {shot: 0, fireAfter: 60, hitTick: 167},
-    {shot: 0, fireAfter: 80, hitTick: 176},
-    {shot: 0, fireAfter: 100, hitTick: 0},
-    {shot: 11, fireAfter: 400, hitTick: 496},
-];
-for (const {shot, fireAfter, hitTick} of hitCases) {
-    test(`shot ${shot} fired after tick ${fireAfter} hits on tick ${hitTick || 'none'}`,
-         async () => {
-             await range.launch();
-             await range.tick(fireAfter);
-             await range.fire(shot);
-             if (hitTick) {
-                 await range.tick(hitTick - 1 - fireAfter);
-                 await range.expectCounters('1', '0');
-                 await range.tick();
-                 await range.expectCounters('1', '1');
-             }
-             await range.tick(CrossingTicks - Math.max(hitTick, fireAfter));
-             expect(await range.state())
-                 .toMatchObject({clock: 'stopped', hits: hitTick ? '1' : '0'});
-         });
-}
 
 test('choosing the flying shot again changes nothing, and it stays on top', async ({page}) => {
     await range.launch();

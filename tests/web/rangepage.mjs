@@ -58,7 +58,8 @@ export class RangePage {
         if (!realClock)
             await page.clock.install({time: 0});
         await page.goto(pageUrl);
-        await range.launchButton.waitFor();
+        // The markup is there at once; the core takes it over a little later.
+        await page.locator('.client[data-clock]').waitFor();
         if (!realClock)
             await page.clock.pauseAt(10_000);
         return range;

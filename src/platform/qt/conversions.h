@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/twips.h"
+#include "platform/rgb.h"
 
 #include <QColor>
 #include <QString>

@@ -5,14 +5,8 @@
 export class Announcer {
     #region;
 
-    constructor(document) {
-        this.#region = document.createElement('div');
-        this.#region.className = 'announcer';
-        this.#region.setAttribute('role', 'status');
-        this.#region.setAttribute('aria-live', 'polite');
-    }
-
-    get element() { return this.#region; }
+    // region is the page's, from its markup.
+    constructor(region) { this.#region = region; }
 
     // The core says what is news: each attempt and hit as it is counted.
     announce(text) {

@@ -4,54 +4,40 @@
 // The green field with the target and the shots, which move by transforms.
 export class FieldView {
     #element;
-    #inner;
     #grid;
     #origin;
     #children = new Map();
 
-    // box and children are control descriptions; origin is the inner area's
-    // corner in the client box, in CSS pixels; onClick(id) reports a click on a
-    // child that takes clicks.
-    constructor(document, box, children, grid, origin, onClick) {
+    // element is the field's, from the page's markup; box and children are
+    // control descriptions, each child with its element; origin is the inner
+    // area's corner in the client box and the border's width, in CSS pixels;
+    // onClick(id) reports a click on a child that takes clicks.
+    constructor(element, box, children, grid, origin, onClick) {
+        this.#element = element;
         this.#grid = grid;
         this.#origin = origin;
-        this.#element = document.createElement('div');
-        this.#element.className = 'field';
-        this.#element.setAttribute('role', 'group');
-        this.#element.setAttribute('aria-label', box.accessibleName);
-        this.#element.tabIndex = 0;
-        // Reached by Tab only: a click on a shot leaves the focus where it was.
-        this.#element.addEventListener('mousedown', (event) => event.preventDefault());
 
-        this.#inner = document.createElement('div');
-        this.#inner.className = 'field-inner';
-        if (box.backColor)
-            this.#inner.style.backgroundColor = cssColor(box.backColor);
-        this.#element.append(this.#inner);
+        // A finger's reach around each resting shot: its column's share of
+        // the gaps to its neighbours, and its visible rows.
+        const innerHeight = grid.toLogical(box.rect.height) - 2 * origin.border;
+        const shots = children.filter((child) => child.clickable);
+        const gap = (a, b) =>
+            (a && b ? grid.toLogical(b.rect.left - a.rect.left - a.rect.width) / 2 : null);
 
-        // In the order of the description, back to front: the shots cover the target.
         for (const child of children) {
-            if (!child.visible)
-                continue;
-            const element = document.createElement('div');
-            element.className = 'field-child';
-            if (child.backColor)
-                element.style.backgroundColor = cssColor(child.backColor);
-            element.setAttribute('aria-label', child.accessibleName);
-            if (child.clickable) {
-                element.setAttribute('role', 'button');
-                element.addEventListener('click', () => onClick(child.id));
-            } else {
-                element.setAttribute('role', 'img');
-            }
-            this.#inner.append(element);
-            const entry = {element, rect: {...child.rect}};
+            const entry = {element: child.element, rect: {...child.rect}, rest: child.rect.top};
             this.#children.set(child.id, entry);
-            this.#size(entry);
-            this.#place(entry);
-            if (child.clickable)
-                this.setEnabled(child.id, child.enabled);
+            if (!child.clickable)
+                continue;
+            const style = child.element.style;
+            const i = shots.indexOf(child);
+            const [left, right] = [gap(shots[i - 1], child), gap(child, shots[i + 1])];
+            style.setProperty('--reach-left', `${left ?? right}px`);
+            style.setProperty('--reach-right', `${right ?? left}px`);
+            style.setProperty('--visible', `${innerHeight - grid.toLogical(child.rect.top)}px`);
+            child.element.addEventListener('click', () => onClick(child.id));
         }
+        this.regrid(grid);
     }
 
     get element() { return this.#element; }
@@ -63,6 +49,8 @@ export class FieldView {
         entry.rect.left = left;
         entry.rect.top = top;
         this.#place(entry);
+        if (entry.element.hasAttribute('data-resting') !== (top === entry.rest))
+            entry.element.toggleAttribute('data-resting', top === entry.rest);
     }
 
     setEnabled(id, enabled) {
@@ -73,26 +61,20 @@ export class FieldView {
     // The device pixel ratio changed: zoom, or a move to another screen.
     regrid(grid) {
         this.#grid = grid;
-        for (const entry of this.#children.values()) {
-            this.#size(entry);
+        for (const entry of this.#children.values())
             this.#place(entry);
+    }
+
+    // Snapped where it lands on the screen, from the inner area's corner,
+    // which the client box's own corner, itself on the grid, does not change.
+    #place({element, rect}) {
+        const {left, top, width, height} = this.#grid.place(rect, this.#origin);
+        const [x, y] = [left - this.#origin.x, top - this.#origin.y];
+        element.style.transform = `translate(${x}px, ${y}px)`;
+        // Sizes change only with the grid; unchanged, they are not written.
+        if (element.style.width !== `${width}px`) {
+            element.style.width = `${width}px`;
+            element.style.height = `${height}px`;
         }
     }
-
-    // Sizes never change; only a new pixel grid resizes the children.
-    #size({element, rect}) {
-        element.style.width = `${this.#grid.toSnapped(rect.width)}px`;
-        element.style.height = `${this.#grid.toSnapped(rect.height)}px`;
-    }
-
-    #place({element, rect}) {
-        const grid = this.#grid;
-        // Snapped where it lands on the screen, which the client box's own
-        // corner, itself on the grid, does not change.
-        const x = grid.snap(this.#origin.x + grid.toPixels(rect.left)) - this.#origin.x;
-        const y = grid.snap(this.#origin.y + grid.toPixels(rect.top)) - this.#origin.y;
-        element.style.transform = `translate(${x}px, ${y}px)`;
-    }
 }
-
-export function cssColor({red, green, blue}) { return `rgb(${red}, ${green}, ${blue})`; }

@@ -3,7 +3,10 @@
 
 import {FormView} from './formview.mjs';
 
-// Starts the page: the compiled core first, then the view built from it.
+// Starts the page once its markup is on the screen: the core compiles, and
+// the view takes the markup over. A hidden tab paints no frames; it starts at once.
+if (document.visibilityState === 'visible')
+    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
 const core = await createCore();
-const view = new FormView(document);
+const view = new FormView(document, core);
 view.show(new core.WebRange(view));

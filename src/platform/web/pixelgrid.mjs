@@ -1,24 +1,24 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Twips to CSS pixels, with moving edges snapped to the device pixel grid so
-// that motion is as smooth as the screen allows at any zoom.
+// The core's twips-to-pixels rule at one device scale, in CSS pixels: every
+// edge on the device's pixel grid, sizes snapped on their own so that a moving
+// object keeps its size.
 export class PixelGrid {
-    #twipsPerPixel;
-    #ratio;
+    #core;
+    #scale;
 
-    constructor(twipsPerPixel, ratio) {
-        this.#twipsPerPixel = twipsPerPixel;
-        this.#ratio = ratio > 0 ? ratio : 1;
+    // core is the compiled core; scale is device pixels per CSS pixel.
+    constructor(core, scale) {
+        this.#core = core;
+        this.#scale = scale;
     }
 
-    get ratio() { return this.#ratio; }
+    snap(pixels) { return this.#core.gridSnap(this.#scale, pixels); }
 
-    toPixels(twips) { return twips / this.#twipsPerPixel; }
+    // A length.
+    toLogical(twips) { return this.#core.gridLength(this.#scale, twips); }
 
-    snap(pixels) { return Math.round(pixels * this.#ratio) / this.#ratio; }
-
-    // Each edge and the size are snapped on their own, so a moving object keeps
-    // its size in device pixels.
-    toSnapped(twips) { return this.snap(this.toPixels(twips)); }
+    // rect in twips from origin, a point in CSS pixels: edges and size snapped.
+    place(rect, origin) { return this.#core.gridRect(this.#scale, rect, origin); }
 }

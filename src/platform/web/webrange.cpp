@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webrange.h"
 
+#include "platform/pixelgrid.h"
+
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
@@ -35,17 +37,6 @@ const char *kindName(ControlKind kind)
     return "";
 }
 
-val color(const std::optional<platform::Rgb> &rgb)
-{
-    if (!rgb)
-        return val::null();
-    val object = val::object();
-    object.set("red", rgb->red);
-    object.set("green", rgb->green);
-    object.set("blue", rgb->blue);
-    return object;
-}
-
 val rect(const platform::TwipsRect &twips)
 {
     val object = val::object();
@@ -56,10 +47,9 @@ val rect(const platform::TwipsRect &twips)
     return object;
 }
 
-// caption: the id of the caption that names this control, or -1; layer: its
-// place in the window's stacking order, front first, or -1 where it is not
-// shown on the window itself.
-val describe(int id, const Control &control, int caption, int layer)
+// What the view needs to take over the page's markup: which element is which
+// control, where the field's children stand and what the text boxes hold.
+val describe(int id, const Control &control)
 {
     const platform::ControlProperties &properties = control.properties();
     val object = val::object();
@@ -70,21 +60,28 @@ val describe(int id, const Control &control, int caption, int layer)
     object.set("container", properties.container);
     // Where the control stands now: the shots have left their design height.
     object.set("rect", rect(control.rect()));
-    object.set("backColor", color(properties.backColor));
     object.set("text", control.text());
-    object.set("tabIndex", properties.tabIndex);
-    object.set("centered", properties.alignment == platform::Alignment::Center);
     object.set("visible", properties.visible);
-    object.set("enabled", control.enabled());
     object.set("clickable", control.clickable());
-    object.set("multiLine", properties.multiLine);
-    object.set("readOnly", properties.readOnly);
-    object.set("verticalScrollBar", properties.verticalScrollBar);
-    object.set("interval", properties.interval);
-    object.set("accessibleName", properties.accessibleName);
-    object.set("caption", caption);
-    object.set("layer", layer);
     return object;
+}
+
+// The core's pixel grid for the page. A grid is no more than its scale, so the
+// page names the scale on each call and holds no object of the core's.
+double gridSnap(double scale, double logical)
+{
+    return platform::PixelGrid(scale).snap(logical);
+}
+
+double gridLength(double scale, float twips)
+{
+    return platform::PixelGrid(scale).toLogical(twips);
+}
+
+platform::LogicalRect gridRect(double scale, const platform::TwipsRect &rect,
+                               const platform::LogicalPoint &origin)
+{
+    return platform::PixelGrid(scale).toLogical(rect, origin);
 }
 
 } // namespace
@@ -117,16 +114,8 @@ val WebRange::form() const
 {
     const platform::FormProperties &properties = m_form.form().properties();
     val object = val::object();
-    object.set("caption", properties.caption);
     object.set("clientWidth", properties.clientWidth);
     object.set("clientHeight", properties.clientHeight);
-    object.set("backColor", color(properties.backColor));
-    val families = val::array();
-    for (const std::string &family : properties.fontFamilies)
-        families.call<void>("push", family);
-    object.set("fontFamilies", families);
-    object.set("fontPointSize", properties.fontPointSize);
-    object.set("twipsPerPixel", platform::TwipsPerPixel);
     object.set("fieldBorder", platform::PictureBox::BorderTwips);
     return object;
 }
@@ -134,19 +123,9 @@ val WebRange::form() const
 val WebRange::controls() const
 {
     val list = val::array();
-    const platform::Form &form = m_form.form();
-    const std::vector<Control *> stacking = form.stackingOrder();
-    const auto placeIn = [](const std::vector<Control *> &order, const Control *control) {
-        const auto found = std::find(order.begin(), order.end(), control);
-        return found != order.end() ? int(found - order.begin()) : -1;
-    };
-    const auto &controls = form.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const Control &control = *controls[i];
-        list.call<void>("push",
-                        describe(int(i), control, placeIn(controls, form.captionOf(control)),
-                                 placeIn(stacking, &control)));
-    }
+    const auto &controls = m_form.form().controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        list.call<void>("push", describe(int(i), *controls[i]));
     return list;
 }
 
@@ -158,9 +137,14 @@ void WebRange::click(int id)
     controls[std::size_t(id)]->click();
 }
 
-double WebRange::wakeTime() const
+void WebRange::wakeAt(Time time)
 {
-    return m_wakeTime ? double(m_wakeTime->count()) / 1000 : -1;
+    m_listener.call<void>("wakeAt", double(time.count()) / 1000);
+}
+
+void WebRange::cancelWake()
+{
+    m_listener.call<void>("wakeAt", -1);
 }
 
 platform::ClockHost::Time WebRange::now()
@@ -176,6 +160,23 @@ int WebRange::activeShot() const
 
 EMSCRIPTEN_BINDINGS(clayrange)
 {
+    emscripten::value_object<platform::TwipsRect>("TwipsRect")
+        .field("left", &platform::TwipsRect::left)
+        .field("top", &platform::TwipsRect::top)
+        .field("width", &platform::TwipsRect::width)
+        .field("height", &platform::TwipsRect::height);
+    emscripten::value_object<platform::LogicalPoint>("LogicalPoint")
+        .field("x", &platform::LogicalPoint::x)
+        .field("y", &platform::LogicalPoint::y);
+    emscripten::value_object<platform::LogicalRect>("LogicalRect")
+        .field("left", &platform::LogicalRect::left)
+        .field("top", &platform::LogicalRect::top)
+        .field("width", &platform::LogicalRect::width)
+        .field("height", &platform::LogicalRect::height);
+    emscripten::function("gridSnap", &gridSnap);
+    emscripten::function("gridLength", &gridLength);
+    emscripten::function("gridRect", &gridRect);
+
     emscripten::class_<WebRange>("WebRange")
         .constructor<val>()
         .function("form", &WebRange::form)
@@ -183,6 +184,5 @@ EMSCRIPTEN_BINDINGS(clayrange)
         .function("click", &WebRange::click)
         .function("activeShot", &WebRange::activeShot)
         .function("clockRunning", &WebRange::clockRunning)
-        .function("wakeTime", &WebRange::wakeTime)
         .function("wake", &WebRange::wake);
 }

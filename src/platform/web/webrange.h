@@ -7,19 +7,18 @@
 
 #include <emscripten/val.h>
 
-#include <optional>
 #include <vector>
 
 // The window's core as the page sees it: the description to build the page
 // from, and every change of a control passed on to a JavaScript listener.
-// Controls are named by their place in the description. The page wakes the
-// timer's schedule with setTimeout at the time the schedule asks for.
+// Controls are named by their place in the description.
 class WebRange : private platform::ClockHost
 {
 public:
     // The listener has moved(id, left, top), enabledChanged(id, enabled),
-    // textChanged(id, text) and announce(message); the window has loaded
-    // before it hears anything.
+    // textChanged(id, text), announce(message) and wakeAt(time), the time on
+    // performance.now()'s clock in milliseconds at which to call wake(), or -1
+    // for never; the window has loaded before it hears anything.
     explicit WebRange(emscripten::val listener);
     WebRange(const WebRange &) = delete;
     WebRange &operator=(const WebRange &) = delete;
@@ -31,20 +30,16 @@ public:
     void click(int id);
     int activeShot() const;
     bool clockRunning() const { return m_schedule.running(); }
-    // When the schedule wants waking, in milliseconds on performance.now()'s
-    // clock, or -1 for never.
-    double wakeTime() const;
     void wake() { m_schedule.wake(); }
 
 private:
     void listen(int id, platform::Control &control);
     Time now() override;
-    void wakeAt(Time time) override { m_wakeTime = time; }
-    void cancelWake() override { m_wakeTime.reset(); }
+    void wakeAt(Time time) override;
+    void cancelWake() override;
 
     RangeForm m_form;
     emscripten::val m_listener;
     std::vector<platform::Connection> m_connections;
-    std::optional<Time> m_wakeTime;
     platform::TickSchedule m_schedule;
 };
