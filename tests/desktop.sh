@@ -10,11 +10,25 @@
 # openbox if WM is "openbox"; sets DISPLAY and clayrange_desktop_pids (the
 # server's first). WORK is a folder for their files. Xvfb picks a free display
 # itself and writes its number once it listens; openbox is ready once it names
-# itself on the root window.
+# itself on the root window. Where others start X servers at the same moment,
+# Xvfb can now and then say it listens on a display whose socket another
+# server took ("server already running" in its log), and openbox then finds no
+# display; so a start that fails is tried again, twice, on a new server, and
+# only the last one's reasons are shown.
 clayrange_desktop() {
+    for _ in 1 2 3; do
+        clayrange_desktop_once "$@" 2>"$1/desktop.why" && return 0
+        clayrange_desktop_stop
+    done
+    cat "$1/desktop.why" >&2
+    return 1
+}
+
+clayrange_desktop_once() {
     local work=$1 wm=$2
     shift 2
     clayrange_desktop_pids=()
+    rm -f "$work/display"
     Xvfb -displayfd 3 "$@" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     clayrange_desktop_pids+=($!)
     clayrange_desktop_wait $! "Xvfb $*" "$work/xvfb.log" test -s "$work/display" || return 1
@@ -24,7 +38,10 @@ clayrange_desktop() {
     openbox >"$work/openbox.log" 2>&1 &
     clayrange_desktop_pids+=($!)
     clayrange_desktop_wait $! "openbox on $DISPLAY" "$work/openbox.log" \
-        sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+        sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' && return 0
+    echo "Xvfb on $DISPLAY: $(kill -0 "${clayrange_desktop_pids[0]}" 2>/dev/null && echo running || echo ended)" >&2
+    tail -n 5 "$work/xvfb.log" | sed 's/^/    /' >&2
+    return 1
 }
 
 # clayrange_desktop_wait PID WHAT LOG COMMAND...: up to ten seconds for the
