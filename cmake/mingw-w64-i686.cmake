@@ -6,5 +6,5 @@
 # Its tests take 32-bit Wine's own loader, from wine32, which runs only where
 # the kernel runs 32-bit programs.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CLAYRANGE_WINE_LOADER /usr/lib/wine/wine)
+set(clayrange_wine_loader_name wine)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -7,5 +7,5 @@
 # called, never Debian's wine, which takes the 32-bit one whenever wine32 is
 # installed, even where the kernel cannot run it.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CLAYRANGE_WINE_LOADER /usr/lib/wine/wine64)
+set(clayrange_wine_loader_name wine64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

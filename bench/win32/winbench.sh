@@ -5,12 +5,13 @@
 # Measures the Windows edition under Wine against a fair bare Win32 window,
 # one that shows the same controls and text with nothing of ours and no
 # accessibility (barewindow.cpp), and prints a table. It builds nothing and is
-# not a test: nothing here fails on a timing. Usage: winbench.sh [build tree,
-# default build/windows; build/windows-x64 runs under 64-bit Wine]
+# not a test: nothing here fails on a timing. Usage: winbench.sh TREE LOADER,
+# a windows preset's build tree and its Wine loader, as the tree's winbench
+# target passes them (cmake --build --preset windows-x64 --target winbench).
 # CLAYRANGE_BENCH_RUNS (21) start-up pairs, CLAYRANGE_BENCH_CPU_RUNS (5) CPU runs.
 set -euo pipefail
 source=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
-tree=$(readlink -f "${1:-$source/build/windows}")
+tree=$(readlink -f "$1")
 runs=${CLAYRANGE_BENCH_RUNS:-21}
 cpuRuns=${CLAYRANGE_BENCH_CPU_RUNS:-5}
 program=$tree/clayrange.exe
@@ -23,7 +24,7 @@ done
 # The tree's own Wine loader, as the tests use it.
 # shellcheck source=../../tests/win32/wine-prefix.sh
 . "$source/tests/win32/wine-prefix.sh"
-clayrange_wine_loader "$tree"
+clayrange_wine_loader "$2"
 export CLAYRANGE_WINE
 
 work=$(mktemp -d)
@@ -38,8 +39,8 @@ trap cleanup EXIT
 # A screen the size of a classroom PC's, at 96 dpi, as the tests have, and a
 # prefix of the benchmark's own, so that a test run in the same tree never
 # shares its server.
-clayrange_wine_display "$work"
-xvfb=$clayrange_xvfb
+clayrange_desktop "$work" none -screen 0 1024x768x24 -dpi 96
+xvfb=${clayrange_desktop_pids[0]}
 clayrange_wine_prefix "$tree/wineprefix-bench"
 # One server for every run, so that no run pays for starting it.
 wineserver -p

@@ -12,8 +12,8 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
 
 # apt-get: logs each call; "update" fails the first $FAKE_UPDATE_FAILS times;
-# an install, real or simulated, of a package in $FAKE_BROKEN fails with apt's
-# words, and a real one that succeeds marks its packages installed.
+# an install (satisfy), real or simulated, of a package in $FAKE_BROKEN fails
+# with apt's words, and a real one that succeeds marks its packages installed.
 cat >"$work/bin/apt-get" <<'FAKE'
 #!/bin/bash
 echo "apt-get $*" >>"$FAKE/calls"
@@ -25,7 +25,7 @@ if [ "$1" = update ]; then
 fi
 shift
 packages=()
-for arg; do [[ $arg == -* ]] || packages+=("$arg"); done
+for arg; do [[ $arg == -* ]] || packages+=("${arg%% *}"); done
 for package in "${packages[@]}"; do
     if [[ " ${FAKE_BROKEN:-} " == *" $package "* ]]; then
         echo "The following packages have unmet dependencies:"
@@ -100,27 +100,28 @@ check() {
 }
 
 check nothing-missing 0 desktop -- '!apt-get'
+check from-control 0 desktop GONE=qt6-base-dev -- "apt-get satisfy .* qt6-base-dev \\(>= 6\\.4\\)\$"
 check index-fails 0 'desktop tests' FAKE_UPDATE_FAILS=9 -- \
-    'try 2 of 3' 'Mirror sync in progress' 'apt-get install .* reuse' '!stopping' '!^ *$'
-check index-recovers 0 tests FAKE_UPDATE_FAILS=1 -- 'try 1 of 3' '!try 2 of 3' 'apt-get install .* reuse'
+    'try 2 of 3' 'Mirror sync in progress' 'apt-get satisfy .* reuse' '!stopping' '!^ *$'
+check index-recovers 0 tests FAKE_UPDATE_FAILS=1 -- 'try 1 of 3' '!try 2 of 3' 'apt-get satisfy .* reuse'
 check package-broken 0 'tests windows' FAKE_BROKEN=wixl -- \
     'the windows group cannot be installed: wixl$' '1 is to be installed' \
     'held broken packages' 'still works: everything but the Windows edition' \
-    '!libbar1' 'apt-get install .* reuse' '!cannot be installed: .*(msitools|reuse)'
+    '!libbar1' 'apt-get satisfy .* reuse' '!cannot be installed: .*(msitools|reuse)'
 check package-broken-ci 1 'tests windows' FAKE_BROKEN=wixl CI=true -- \
     'cannot be installed: wixl' 'stopping: windows'
 check tests-broken 0 'desktop tests' FAKE_BROKEN=reuse -- 'cannot be installed: reuse' \
     'scripts/run\), but the test suites do not' '!stopping'
 check desktop-broken 1 'desktop tests' GONE=qt6-base-dev FAKE_BROKEN=qt6-base-dev -- \
     'cannot be installed: qt6-base-dev' 'stopping: desktop could not be installed$' \
-    'apt-get install .* reuse'
+    'apt-get satisfy .* reuse'
 check no-i386-kernel 0 'windows windows32' CLAYRANGE_I386=no CI=true -- \
-    'runs no 32-bit programs' '!add-architecture' '!wine32' 'apt-get install .* wixl'
+    'runs no 32-bit programs' '!add-architecture' '!wine32' 'apt-get satisfy .* wixl'
 check wine32-broken-ci 0 windows32 CLAYRANGE_I386=yes CI=true FAKE_BROKEN=wine32:i386 -- \
     'dpkg --add-architecture i386' 'cannot be installed: wine32:i386' \
     'dpkg --remove-architecture i386' 'the 64-bit ones still run'
 check wine32 0 windows32 CLAYRANGE_I386=yes -- \
-    'dpkg --add-architecture i386' 'apt-get install .* wine32:i386' '!remove-architecture'
+    'dpkg --add-architecture i386' 'apt-get satisfy .* wine32:i386' '!remove-architecture'
 check unknown-group 2 'desktop tset' -- 'no group tset'
 
 echo "$((checks - failures)) passed, $failures failed"

@@ -5,15 +5,17 @@
 # How the Windows program answers its arguments when its output is a pipe, as
 # from a script: the same words and exit statuses as the Linux program.
 set -uo pipefail
-run=$1
-program=$2
+# The arguments: how to run a Windows program (wine-run.sh and its loader),
+# then the program.
+run=("${@:1:$#-1}")
+program=${*: -1}
 failed=0
 
 expect() {
     local what=$1 want_status=$2 want=$3
     shift 3
     local out status
-    out=$("$run" "$program" "$@" 2>&1 | tr -d '\r')
+    out=$("${run[@]}" "$program" "$@" 2>&1 | tr -d '\r')
     status=${PIPESTATUS[0]}
     if [ "$status" -ne "$want_status" ] || [[ "$out" != $want ]]; then
         echo "FAIL $what: status $status, output:"

@@ -19,10 +19,11 @@ mode=$1
 shift
 
 fail() { echo "check-msi: $*" >&2; exit 1; }
-# Wine's own chatter is left out; wine-run.sh's word on why Wine did not run is not.
+# Wine's own chatter is left out; wine-run.sh's word on why Wine did not run is
+# not. CLAYRANGE_WINE_LOADER is the loader the tree's toolchain file found.
 wine() {
     local status=0
-    "$here/wine-run.sh" "$@" 2>"$work/wine-stderr" || status=$?
+    "$here/wine-run.sh" "$CLAYRANGE_WINE_LOADER" "$@" 2>"$work/wine-stderr" || status=$?
     grep '^wine-run' -A20 "$work/wine-stderr" >&2 || true
     return "$status"
 }
