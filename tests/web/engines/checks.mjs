@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-import {readFileSync, writeFileSync} from 'node:fs';
+import {readFileSync, rmSync, writeFileSync} from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
@@ -253,6 +253,7 @@ export async function runChecks(driver) {
         }
     } finally {
         await driver.close();
+        rmSync(fileURLToPath(url), {force: true});
     }
     console.log(`${driver.name}: ${counts.passed} passed, ${counts.failed} failed, ${
         counts.skipped} skipped`);
