@@ -139,6 +139,9 @@ TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)
     EXPECT_EQ(pixel({20, 20}), RGB(0xc0, 0xc0, 0xff));
     EXPECT_EQ(pixel({75, 10}), RGB(0xff, 0xc0, 0x80));
     EXPECT_EQ(pixel(inField({200, 100})), RGB(0x00, 0xff, 0x00));
+    // The field's sunken edge, its two rings as the system draws them.
+    EXPECT_EQ(pixel(inField({0, 100})), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(inField({1, 100})), GetSysColor(COLOR_3DDKSHADOW));
     EXPECT_EQ(pixel(inField({4, 30})), RGB(0x80, 0x80, 0xff));
     EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
     EXPECT_EQ(pixel({12, 244}), RGB(0x00, 0xff, 0x00));
@@ -271,6 +274,7 @@ TEST_F(WindowFixture, aPressDraggedOffAShotFiresNothingAsAButtonsWould)
         {"on the field", {200, 50}, -1},
         {"on another enabled shot", shotPoint(5), -1},
         {"outside the field", {-20, 300}, -1},
+        {"on the pixel row above it", {shotPoint(3).x, shotPoint(3).y - 3}, -1},
         {"on the shot pressed", shotPoint(3), 3},
     };
     for (const auto &release : releases) {

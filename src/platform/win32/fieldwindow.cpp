@@ -122,20 +122,19 @@ void FieldWindow::paint()
     if (m_buffer && buffer) {
         const Selection bitmap(buffer.get(), m_buffer.get());
         const RECT &dirty = paint.rcPaint;
-        const RECT inner = innerRect();
-        RECT shown;
-        IntersectRect(&shown, &dirty, &inner);
         if (m_background)
-            FillRect(buffer.get(), &shown, m_background.get());
+            FillRect(buffer.get(), &dirty, m_background.get());
         const auto &children = m_box.children();
         for (std::size_t i = 0; i < children.size(); ++i) {
             const RECT place = childRect(*children[i]);
             RECT visible;
             if (children[i]->properties().visible && m_childBrushes[i]
-                && IntersectRect(&visible, &place, &shown))
+                && IntersectRect(&visible, &place, &dirty))
                 FillRect(buffer.get(), &visible, m_childBrushes[i].get());
         }
+        // Over the children, which the border clips.
         paintBorder(buffer.get(), client);
+        const RECT inner = innerRect();
         if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
             DrawFocusRect(buffer.get(), &inner);
         BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
