@@ -11,16 +11,9 @@
 // seed that replays it, through CLAYRANGE_SEED.
 struct MonkeyRun {
     MonkeyRun()
-        : seed(seedFromEnvironment())
+        : seed(RangeHarness::seedFromEnvironment())
         , random(seed)
     {}
-
-    static quint32 seedFromEnvironment()
-    {
-        bool ok = false;
-        const quint32 seed = qEnvironmentVariable("CLAYRANGE_SEED").toUInt(&ok);
-        return ok ? seed : 20261208u;
-    }
 
     bool failed() const { return failedAt >= 0; }
 
@@ -33,23 +26,10 @@ struct MonkeyRun {
                  step, seed);
     }
 
-    // What holds after any event, whatever came before it.
-    void checkRange(RangeFixture &range, const float (&columns)[ShotCount])
+    void checkRange(const RangeHarness &range, const float (&columns)[ShotCount])
     {
-        const RangeState &state = range.form.range().state();
-        check(state.ActiveShot >= -1 && state.ActiveShot < ShotCount, "ActiveShot is valid");
-        const unsigned enabled = range.enabledShots();
-        check(state.ActiveShot < 0 ? enabled == RangeFixture::AllShots
-                                   : enabled == 1u << state.ActiveShot,
-              "only the chosen shot is enabled");
-        for (int i = 0; i < ShotCount; ++i) {
-            const platform::Label &shot = range.shot(i);
-            check(shot.left() == columns[i], "no shot leaves its column");
-            check(shot.top() >= shot.height() && shot.top() <= RangeFixture::RestTop,
-                  "a shot stays between its highest point and its rest");
-            check(i == state.ActiveShot || shot.top() == RangeFixture::RestTop,
-                  "only the chosen shot leaves its rest");
-        }
+        const char *broken = range.brokenRule(columns);
+        check(!broken, broken);
     }
 
     const quint32 seed;

@@ -37,7 +37,8 @@ void TestHit::overlapDecidesAHit_data()
     QTest::newRow("target just left of shot") << 1664.5f << 400.0f << false;
     QTest::newRow("target left on shot right") << 1935.0f << 400.0f << true;
     QTest::newRow("target just right of shot") << 1935.5f << 400.0f << false;
-    // Far apart in both directions: once counted as a hit all the same.
+    // A hit needs an overlap in both directions: level alone, or in the same
+    // column alone, is no hit.
     QTest::newRow("shot at rest, target at the start") << 0.0f << 2640.0f << false;
     QTest::newRow("level, but far to the left") << 10.0f << 400.0f << false;
     QTest::newRow("in column, but far below") << 1800.0f << 2000.0f << false;

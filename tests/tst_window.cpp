@@ -97,6 +97,8 @@ void TestWindow::windowKeepsItsSizeAndFont()
     QCOMPARE(m_window->size(), QSize(451, 424));
     QCOMPARE(m_window->windowTitle(),
              u"www.clayrange.example Физическо възпитание - спортна стрелба");
+    QCOMPARE(qobject_cast<QLabel *>(widget("Label1", 0))->text(),
+             u"Физическо възпитание - спортна стрелба");
     // What the font resolves to on this system: Times New Roman or one of
     // its metric twins, at 12 points on a 96 dpi screen.
     const QFontInfo font(m_window->font());
@@ -278,6 +280,8 @@ void TestWindow::clickOnDisabledShotOrTargetDoesNothing()
     m_range->clear();
     QTest::mousePress(field(), Qt::LeftButton, {}, shotPoint(1));
     QTest::mouseRelease(field(), Qt::LeftButton, {}, shotPoint(2));
+    // Nor is a click on the pixel row just above a shot.
+    QTest::mouseClick(field(), Qt::LeftButton, {}, shotPoint(2) - QPoint(0, 3));
     QCOMPARE(m_range->state().ActiveShot, -1);
 }
 

@@ -40,7 +40,8 @@ public:
     Form(const FormProperties &properties, std::span<const ControlProperties> controls);
 
     const FormProperties &properties() const { return m_properties; }
-    // In the order of the description, which is also the back-to-front order.
+    // In the order of the description; stackingOrder() says how the window's
+    // own controls overlap.
     const std::vector<Control *> &controls() const { return m_order; }
 
     Control *find(std::string_view name, int index = -1) const;

@@ -24,11 +24,12 @@ RangeControls findRangeControls(const platform::Form &form)
             form.require<platform::Timer>("Timer1")};
 }
 
-// The caption that names a box beside it, such as "Опити:" for the attempts.
-std::string captionOf(const platform::Form &form, const platform::Control &box)
+// What a counter's news begins with: the text of the caption beside its box,
+// such as "Опити:" for the attempts, or the box's name if none names it.
+std::string newsHeading(const platform::Form &form, const platform::Control &box)
 {
     const platform::Control *caption = form.captionOf(box);
-    return caption ? caption->text() : box.name();
+    return caption ? std::string(caption->shownText()) : box.name();
 }
 
 } // namespace
@@ -40,8 +41,8 @@ RangeForm::RangeForm()
     , m_range(m_controls, m_hits)
 {
     m_announcement.reserve(64);
-    bindCounter(m_attempts, Text2(0), captionOf(m_form, Text2(0)));
-    bindCounter(m_hits, Text2(1), captionOf(m_form, Text2(1)));
+    bindCounter(m_attempts, Text2(0), newsHeading(m_form, Text2(0)));
+    bindCounter(m_hits, Text2(1), newsHeading(m_form, Text2(1)));
     for (int i = 0; i < 2; ++i) {
         m_connections.push_back(
             m_form.require<CommandButton>("Command1", i).clicked.connect([this](int index) {

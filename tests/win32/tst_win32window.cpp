@@ -101,11 +101,12 @@ TEST_F(WindowFixture, controlsStandWhereTheDescriptionPutsThemAtEachDpi)
             EXPECT_EQ(placeOf(handle(place.name, place.index)),
                       dpi == 96 ? place.at96 : place.at144);
         }
-        // Inside the field's two-pixel client edge: a shot at rest shows its
-        // upper five pixels.
-        EXPECT_EQ(clientSize(field()).cy, dpi == 96 ? 181 : 278 - 2 * GetSystemMetrics(SM_CYEDGE));
+        // Inside the field's border of two pixels at 96 dpi: a shot at rest
+        // shows its upper five pixels.
+        EXPECT_EQ(window.field().innerRect(),
+                  (dpi == 96 ? RECT{2, 2, 359, 183} : RECT{3, 3, 539, 275}));
         EXPECT_EQ(window.field().childRect(shot(0)),
-                  (dpi == 96 ? RECT{120, 176, 129, 185} : RECT{180, 264, 194, 278}));
+                  (dpi == 96 ? RECT{122, 178, 131, 187} : RECT{183, 267, 197, 281}));
         const LOGFONTW font = fontOf(handle("Text1", 0));
         EXPECT_EQ(font.lfHeight, dpi == 96 ? -16 : -24);
         EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
@@ -119,6 +120,7 @@ TEST_F(WindowFixture, windowIsFixedAndCentredWithTheHiddenPanelNotCreated)
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(textOf(window.hwnd()).substr(0, 22), L"www.clayrange.example ");
+    EXPECT_EQ(textOf(handle("Label1", 0)), L"Физическо възпитание - спортна стрелба");
 
     RECT frame;
     RECT work;
@@ -150,13 +152,16 @@ TEST(FormWindowStartup, opensOnTheMonitorTheShellNamesElseTheFallback)
 
 TEST_F(WindowFixture, colorsAndStackingComeFromTheWindowsOwnPixels)
 {
-    const POINT fieldOrigin{placeOf(field()).left + 2, placeOf(field()).top + 2};
+    const POINT fieldOrigin{placeOf(field()).left, placeOf(field()).top};
     const auto inField = [&](POINT at) {
         return POINT{fieldOrigin.x + at.x, fieldOrigin.y + at.y};
     };
     EXPECT_EQ(pixel({20, 20}), RGB(0xc0, 0xc0, 0xff));
     EXPECT_EQ(pixel({75, 10}), RGB(0xff, 0xc0, 0x80));
     EXPECT_EQ(pixel(inField({200, 100})), RGB(0x00, 0xff, 0x00));
+    // The field's sunken edge, its two rings as the system draws them.
+    EXPECT_EQ(pixel(inField({0, 100})), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(inField({1, 100})), GetSysColor(COLOR_3DDKSHADOW));
     EXPECT_EQ(pixel(inField({4, 30})), RGB(0x80, 0x80, 0xff));
     EXPECT_EQ(pixel(inField(shotPoint(4))), RGB(0xc0, 0x40, 0x00));
     EXPECT_EQ(pixel({12, 244}), RGB(0x00, 0xff, 0x00));
@@ -286,9 +291,8 @@ TEST_F(WindowFixture, aPressDraggedOffAShotFiresNothingAsAButtonsWould)
         POINT release;
         int fired;
     } releases[] = {
-        {"on the field", {200, 50}, -1},
         {"on another enabled shot", shotPoint(5), -1},
-        {"outside the field", {-20, 300}, -1},
+        {"on the pixel row above it", {shotPoint(3).x, shotPoint(3).y - 3}, -1},
         {"on the shot pressed", shotPoint(3), 3},
     };
     for (const auto &release : releases) {

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "../rangeharness.h"
 #include "platform/win32/formwindow.h"
-#include "ui/rangeform.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,10 @@ inline void PrintTo(const RECT &rect, std::ostream *out)
          << ")";
 }
 
-// A started range with its real window, shown on Wine's screen; ticks come by
-// hand, through the timer as the clock's would.
-struct WindowFixture : ::testing::Test {
+// The shared harness with its real window, shown on Wine's screen; ticks come
+// by hand, through the timer as the clock's would.
+struct WindowFixture : ::testing::Test, RangeHarness {
+    // For a second window of the suite's own.
     struct LoadedForm : RangeForm {
         LoadedForm() { Form_Load(); }
     };
@@ -51,7 +52,6 @@ struct WindowFixture : ::testing::Test {
     {
         return window.handleFor(control(name, index));
     }
-    platform::Label &shot(int index) const { return *form.controls().Label3[std::size_t(index)]; }
     HWND field() const { return window.field().hwnd(); }
 
     // Delivers what is queued, through the window's keyboard navigation as
@@ -65,11 +65,6 @@ struct WindowFixture : ::testing::Test {
                 DispatchMessageW(&message);
             }
         }
-    }
-    void tick(int count = 1)
-    {
-        for (int i = 0; i < count; ++i)
-            form.controls().Timer1.deliverTick();
     }
     void key(WPARAM key)
     {
@@ -120,7 +115,6 @@ struct WindowFixture : ::testing::Test {
         return color;
     }
 
-    LoadedForm form;
     // News goes through the live region, whatever the system offers.
     platform::win32::FormWindow window{form.form(), platform::win32::NotificationCalls{}};
 };

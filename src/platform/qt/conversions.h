@@ -8,7 +8,7 @@
 #include <QColor>
 #include <QString>
 
-#include <string>
+#include <string_view>
 
 namespace platform::qt {
 
@@ -18,7 +18,7 @@ inline QColor toQColor(Rgb rgb)
 }
 
 // The core keeps its texts in UTF-8.
-inline QString toQString(const std::string &text)
+inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }

@@ -15,7 +15,7 @@ namespace platform::qt {
 FieldAccessible::FieldAccessible(FieldWidget *field)
     : QAccessibleWidget(field, QAccessible::Pane)
 {
-    field->announceChanges();
+    field->sendAccessibilityEvents();
 }
 
 FieldAccessible::~FieldAccessible()

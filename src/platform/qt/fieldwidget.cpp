@@ -10,13 +10,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 namespace platform::qt {
 
 FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
     : QWidget(parent)
     , m_box(box)
+    , m_click(box)
 {
     // In the tab order, so keyboard users see where they are, but a click on a
     // shot leaves the focus where it was.
@@ -38,7 +37,7 @@ FieldWidget::FieldWidget(PictureBox &box, QWidget *parent)
 
 void FieldWidget::notifyAccessibility(int child, QAccessible::Event type)
 {
-    if (!m_announceChanges && !QAccessible::isActive())
+    if (!m_accessibilityEvents && !QAccessible::isActive())
         return;
     QAccessibleInterface *field = QAccessible::queryAccessibleInterface(this);
     QAccessibleInterface *item = field ? field->child(child) : nullptr;
@@ -105,7 +104,7 @@ void FieldWidget::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
-        m_pressed = m_box.clickTargetAt(toTwips(event->position()));
+        m_click.press(toTwips(event->position()));
 }
 
 void FieldWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -117,12 +116,8 @@ void FieldWidget::mouseDoubleClickEvent(QMouseEvent *event)
 void FieldWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    Control *pressed = std::exchange(m_pressed, nullptr);
-    // A click is a press and a release on the same shot.
-    if (pressed && pressed == m_box.clickTargetAt(toTwips(event->position())))
-        pressed->click();
+    if (event->button() == Qt::LeftButton)
+        m_click.release(toTwips(event->position()));
 }
 
 } // namespace platform::qt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pixelmapping.h"
+#include "platform/clickgesture.h"
 #include "platform/picturebox.h"
 
 #include <QAccessible>
@@ -35,7 +36,7 @@ public:
     TwipsPoint toTwips(QPointF point) const;
     // Once something has asked for the field's accessible children, it hears of
     // every move and state change; until then the tick pays nothing for them.
-    void announceChanges() { m_announceChanges = true; }
+    void sendAccessibilityEvents() { m_accessibilityEvents = true; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,8 +51,8 @@ private:
 
     PictureBox &m_box;
     std::vector<Connection> m_connections;
-    Control *m_pressed = nullptr;
-    bool m_announceChanges = false;
+    ClickGesture m_click;
+    bool m_accessibilityEvents = false;
 };
 
 } // namespace platform::qt

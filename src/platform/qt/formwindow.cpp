@@ -30,7 +30,7 @@ namespace platform::qt {
 namespace {
 
 // The texts were written with CR LF line ends; Qt wants plain line feeds.
-QString displayText(const std::string &text)
+QString displayText(std::string_view text)
 {
     QString shown = toQString(text);
     shown.replace(u"\r\n"_s, u"\n"_s);
@@ -66,8 +66,7 @@ void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 
 QWidget *createLabel(const Label &label, QWidget *parent)
 {
-    // A trailing line break only adds an empty line below the caption.
-    auto *widget = new QLabel(displayText(label.text()).trimmed(), parent);
+    auto *widget = new QLabel(displayText(label.shownText()), parent);
     const Qt::Alignment horizontal =
         label.properties().alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     widget->setAlignment(horizontal | Qt::AlignTop);
@@ -110,6 +109,15 @@ QWidget *createButton(CommandButton &button, QWidget *parent)
     auto *widget = new FlatButton(toQString(button.text()), face, parent);
     QObject::connect(widget, &QPushButton::clicked, widget, [&button] { button.click(); });
     return widget;
+}
+
+// Where the frame goes, as the core centres it, in Qt's types.
+QPoint centredFramePosition(const QRect &available, QSize client, QMargins frame)
+{
+    const PixelPoint position = platform::centredFramePosition(
+        {available.x(), available.y(), available.width(), available.height()}, client.width(),
+        client.height(), {frame.left(), frame.top(), frame.right(), frame.bottom()});
+    return {position.x, position.y};
 }
 
 } // namespace
@@ -219,30 +227,20 @@ QWidget *FormWindow::widgetFor(const Control &control) const
 void FormWindow::setUpTabOrder()
 {
     for (const auto &[control, widget] : m_widgets) {
-        if (control->kind() == ControlKind::Label)
+        if (!control->takesFocus())
             widget->setFocusPolicy(Qt::NoFocus);
+        else if (widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::StrongFocus);
     }
     QWidget *previous = nullptr;
     for (const Control *control : m_form.tabStops()) {
         QWidget *widget = widgetFor(*control);
-        if (!widget)
-            continue;
-        if (widget->focusPolicy() == Qt::NoFocus)
-            widget->setFocusPolicy(Qt::StrongFocus);
-        if (previous)
+        if (previous && widget)
             setTabOrder(previous, widget);
-        else
-            widget->setFocus();
-        previous = widget;
+        previous = widget ? widget : previous;
     }
-}
-
-QPoint FormWindow::centredFramePosition(const QRect &available, QSize client, QMargins frame)
-{
-    const PixelPoint position = platform::centredFramePosition(
-        {available.x(), available.y(), available.width(), available.height()}, client.width(),
-        client.height(), {frame.left(), frame.top(), frame.right(), frame.bottom()});
-    return {position.x, position.y};
+    if (const Control *first = m_form.initialFocus(); first && widgetFor(*first))
+        widgetFor(*first)->setFocus();
 }
 
 void FormWindow::centreOnScreen()

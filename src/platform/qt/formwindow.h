@@ -30,10 +30,6 @@ public:
     // Tells a screen reader the news without moving the focus.
     void announce(const std::string &message);
 
-    // Where the frame's top-left corner goes for the frame to be centred in
-    // the available area.
-    static QPoint centredFramePosition(const QRect &available, QSize client, QMargins frame);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

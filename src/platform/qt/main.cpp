@@ -6,6 +6,7 @@
 #include "platform/qt/timerclock.h"
 #include "ui/commandline.h"
 #include "ui/rangeform.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -63,12 +64,8 @@ int main(int argc, char *argv[])
         reinterpret_cast<const uchar *>(pixels.constData()), 32, 32, QImage::Format_RGBA8888))));
 
     std::optional<RangeForm> form;
-    try {
-        form.emplace();
-    } catch (const platform::MissingControl &error) {
-        std::fprintf(stderr, "clayrange: %s\n", error.what());
-        return 1;
-    }
+    if (const std::optional<int> status = stopOnMissingControl([&form] { form.emplace(); }))
+        return *status;
     form->Form_Load();
     platform::qt::TimerClock clock(form->controls().Timer1);
     platform::qt::FormWindow window(form->form());

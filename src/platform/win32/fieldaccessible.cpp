@@ -291,7 +291,8 @@ HRESULT FieldAccessible::accLocation(long *left, long *top, long *width, long *h
     // shows only its upper part.
     if (id != CHILDID_SELF) {
         const RECT drawn = m_field->childRect(this->child(id));
-        if (!IntersectRect(&place, &drawn, &place))
+        const RECT inner = m_field->innerRect();
+        if (!IntersectRect(&place, &drawn, &inner))
             place = {};
     }
     MapWindowPoints(m_field->hwnd(), HWND_DESKTOP, reinterpret_cast<POINT *>(&place), 2);

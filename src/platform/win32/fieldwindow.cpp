@@ -8,8 +8,6 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
 namespace platform::win32 {
 
 bool FieldWindow::registerClass(HINSTANCE instance)
@@ -22,6 +20,7 @@ FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer
     : WindowProcedure(m_window)
     , m_box(box)
     , m_mapping(mapping)
+    , m_click(box)
 {
     if (box.properties().backColor)
         m_background.reset(CreateSolidBrush(colorOf(*box.properties().backColor)));
@@ -33,8 +32,8 @@ FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer
     }
     // In the tab order, so keyboard users see where they are; a click on a
     // shot leaves the focus where it was, since nothing here takes it.
-    create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE,
-           outer, parent, id);
+    create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, outer, parent,
+           id);
     for (std::size_t i = 0; i < children.size(); ++i) {
         Control *child = children[i];
         const LONG childId = LONG(i + 1);
@@ -64,6 +63,37 @@ void FieldWindow::place(const RECT &outer, const PixelMapping &mapping)
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+RECT FieldWindow::innerRect() const
+{
+    const TwipsRect inner = m_box.innerRect();
+    return m_mapping.toPixels(
+        {inner.left - m_box.left(), inner.top - m_box.top(), inner.width, inner.height});
+}
+
+RECT FieldWindow::childRect(const TwipsRect &rect) const
+{
+    const RECT inner = innerRect();
+    return m_mapping.toPixels(rect, {inner.left, inner.top});
+}
+
+TwipsPoint FieldWindow::toTwips(POINT point) const
+{
+    const RECT inner = innerRect();
+    return m_mapping.toTwips(point, {inner.left, inner.top});
+}
+
+void FieldWindow::paintBorder(HDC dc, const RECT &client) const
+{
+    // The system's sunken edge, its outer and inner ring each drawn as many
+    // times as the border's half is thick.
+    const LONG thickness = innerRect().left;
+    RECT ring = client;
+    for (LONG i = 0; i < thickness; ++i) {
+        DrawEdge(dc, &ring, i < thickness / 2 ? BDR_SUNKENOUTER : BDR_SUNKENINNER, BF_RECT);
+        InflateRect(&ring, -1, -1);
+    }
+}
+
 void FieldWindow::invalidate(const RECT &rect) const
 {
     InvalidateRect(hwnd(), &rect, FALSE);
@@ -72,7 +102,7 @@ void FieldWindow::invalidate(const RECT &rect) const
 void FieldWindow::childMoved(const Control &child, const TwipsRect &from)
 {
     // Only the two places the child left and took need painting again.
-    invalidate(m_mapping.toPixels(from));
+    invalidate(childRect(from));
     invalidate(childRect(child));
 }
 
@@ -102,8 +132,11 @@ void FieldWindow::paint()
                 && IntersectRect(&visible, &place, &dirty))
                 FillRect(buffer.get(), &visible, m_childBrushes[i].get());
         }
+        // Over the children, which the border clips.
+        paintBorder(buffer.get(), client);
+        const RECT inner = innerRect();
         if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
-            DrawFocusRect(buffer.get(), &client);
+            DrawFocusRect(buffer.get(), &inner);
         BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
                buffer.get(), dirty.left, dirty.top, SRCCOPY);
     }
@@ -125,25 +158,17 @@ LRESULT FieldWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         InvalidateRect(hwnd, nullptr, FALSE);
         break;
     case WM_LBUTTONDOWN:
-        m_pressed =
-            m_box.clickTargetAt(m_mapping.toTwips({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
-        if (m_pressed)
+        if (m_click.press(toTwips({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})))
             SetCapture(hwnd);
         return 0;
-    case WM_LBUTTONUP: {
-        Control *pressed = std::exchange(m_pressed, nullptr);
+    case WM_LBUTTONUP:
+        // Before the capture goes, since losing it ends the press.
+        m_click.release(toTwips({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
         if (GetCapture() == hwnd)
             ReleaseCapture();
-        // A click is a press and a release on the same shot.
-        if (pressed
-            && pressed
-                   == m_box.clickTargetAt(
-                       m_mapping.toTwips({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})))
-            pressed->click();
         return 0;
-    }
     case WM_CAPTURECHANGED:
-        m_pressed = nullptr;
+        m_click.cancel();
         return 0;
     case WM_GETOBJECT:
         if (const LRESULT answer = FieldAccessible::answer(m_accessible, *this, wParam, lParam))

@@ -5,6 +5,7 @@
 
 #include "handles.h"
 #include "pixelmapping.h"
+#include "platform/clickgesture.h"
 #include "platform/picturebox.h"
 #include "windowprocedure.h"
 
@@ -20,8 +21,8 @@ class FieldAccessible;
 // turns a click on an enabled shot into that shot's Click. Painting maps the
 // children's places to pixels through the one mapping, and hit tests map a
 // pixel back through it to ask the box, so a shot reacts exactly where it is
-// drawn. The window's client area is the field's inner area: the sunken
-// border is the system's client edge.
+// drawn. The window paints its sunken border itself, as thick as the box's
+// border at the window's dpi, around the box's inner area.
 class FieldWindow final : private WindowProcedure
 {
 public:
@@ -35,19 +36,24 @@ public:
 
     HWND hwnd() const { return m_window.get(); }
     PictureBox &box() const { return m_box; }
-    const PixelMapping &mapping() const { return m_mapping; }
     // Places the window by its outer rectangle, in the parent's pixels.
     void place(const RECT &outer, const PixelMapping &mapping);
+    // The box's inner area, where the children are drawn and clicked, in the
+    // field's client pixels.
+    RECT innerRect() const;
     // In the field's client pixels.
-    RECT childRect(const Control &child) const { return m_mapping.toPixels(child.rect()); }
+    RECT childRect(const Control &child) const { return childRect(child.rect()); }
     // The box's topmost visible child drawn at a point of the client area, if any.
-    Control *childAt(POINT point) const { return m_box.childAt(m_mapping.toTwips(point)); }
+    Control *childAt(POINT point) const { return m_box.childAt(toTwips(point)); }
 
 private:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint();
     void invalidate(const RECT &rect) const;
     void childMoved(const Control &child, const TwipsRect &from);
+    RECT childRect(const TwipsRect &rect) const;
+    TwipsPoint toTwips(POINT point) const;
+    void paintBorder(HDC dc, const RECT &client) const;
 
     PictureBox &m_box;
     PixelMapping m_mapping;
@@ -57,7 +63,7 @@ private:
     SIZE m_bufferSize{};
     // Before the brushes and the buffer, which it paints with.
     Window m_window;
-    Control *m_pressed = nullptr;
+    ClickGesture m_click;
     // Made when a screen reader first asks, and kept for the window's life.
     ComPtr<FieldAccessible> m_accessible;
     std::vector<Connection> m_connections;

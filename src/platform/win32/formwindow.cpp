@@ -45,15 +45,6 @@ bool screenReaderRunning()
     return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
 }
 
-// A trailing line break only adds an empty line below a caption.
-std::wstring captionText(const std::string &text)
-{
-    std::wstring shown = wide(text);
-    while (!shown.empty() && (shown.back() == L'\n' || shown.back() == L'\r'))
-        shown.pop_back();
-    return shown;
-}
-
 } // namespace
 
 void FormWindow::registerClasses(HINSTANCE instance)
@@ -186,7 +177,7 @@ HWND FormWindow::createControl(Control &control, int id, const RECT &place)
         return m_field->hwnd();
     case ControlKind::Label: {
         const DWORD align = properties.alignment == Alignment::Center ? SS_CENTER : SS_LEFT;
-        return CreateWindowExW(0, L"STATIC", captionText(control.text()).c_str(),
+        return CreateWindowExW(0, L"STATIC", wide(control.shownText()).c_str(),
                                child | align | SS_NOPREFIX, x, y, width, height, hwnd(), menu,
                                instance, nullptr);
     }
@@ -344,9 +335,8 @@ void FormWindow::show(int showCommand)
 {
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
-    const std::vector<Control *> stops = m_form.tabStops();
-    if (!stops.empty())
-        SetFocus(handleFor(*stops.front()));
+    if (const Control *first = m_form.initialFocus())
+        SetFocus(handleFor(*first));
 }
 
 bool FormWindow::handleDialogKey(MSG &message) const
