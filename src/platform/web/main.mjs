@@ -3,10 +3,30 @@
 
 import {FormView} from './formview.mjs';
 
+// The browser's first contentful paint, or its nearest stand-in where paints
+// are not reported. Two animation frames are not enough: Chromium runs them
+// while it still holds the new page's first frame back, and a core compiled
+// in their wake comes before the markup is on the screen.
+function firstPaint()
+{
+    if (!PerformanceObserver.supportedEntryTypes?.includes('paint'))
+        return new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    return new Promise((resolve) => {
+        new PerformanceObserver((list, observer) => {
+            if (list.getEntriesByName('first-contentful-paint').length) {
+                observer.disconnect();
+                resolve();
+            }
+        }).observe({type: 'paint', buffered: true});
+        // A page the browser decides not to paint still starts.
+        setTimeout(resolve, 1000);
+    });
+}
+
 // Starts the page once its markup is on the screen: the core compiles, and
 // the view takes the markup over. A hidden tab paints no frames; it starts at once.
 if (document.visibilityState === 'visible')
-    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    await firstPaint();
 const core = await createCore();
 const view = new FormView(document, core);
 view.show(new core.WebRange(view));
