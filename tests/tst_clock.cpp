@@ -3,7 +3,7 @@
 
 #include "rangefixture.h"
 
-#include "platform/tickschedule.h"
+#include "platform/model/tickschedule.h"
 
 #include <algorithm>
 #include <optional>

@@ -3,7 +3,7 @@
 
 #include "rangefixture.h"
 
-#include "platform/clickgesture.h"
+#include "platform/model/clickgesture.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/pixelgrid.h"
+#include "platform/model/pixelgrid.h"
 
 #include <QtTest>
 

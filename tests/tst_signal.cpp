@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 clayrange developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/signal.h"
+#include "platform/model/signal.h"
 
 #include <QtTest>
 

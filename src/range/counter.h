@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/signal.h"
+#include "platform/model/signal.h"
 
 #include <cstdint>
 #include <limits>

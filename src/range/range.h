@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "platform/control.h"
-#include "platform/picturebox.h"
-#include "platform/timer.h"
+#include "platform/model/control.h"
+#include "platform/model/picturebox.h"
+#include "platform/model/timer.h"
 
 #include <array>
 #include <cstdint>

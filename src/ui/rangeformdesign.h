@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "platform/control.h"
-#include "platform/form.h"
+#include "platform/model/control.h"
+#include "platform/model/form.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/form.h"
+#include "platform/model/form.h"
 
 #include <cstdio>
 #include <optional>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "pixelmapping.h"
-#include "platform/clickgesture.h"
-#include "platform/picturebox.h"
+#include "platform/model/clickgesture.h"
+#include "platform/model/picturebox.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -9,8 +9,8 @@
 #include "fieldwidget.h"
 #include "flatbutton.h"
 #include "pixelmapping.h"
-#include "platform/picturebox.h"
-#include "platform/placement.h"
+#include "platform/model/picturebox.h"
+#include "platform/model/placement.h"
 
 #include <QAccessible>
 #include <QApplication>

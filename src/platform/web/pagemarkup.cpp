@@ -5,8 +5,8 @@
 // is built, so that the page paints its first frame before the core has
 // compiled. The core then takes over these very elements (formview.mjs).
 
-#include "platform/picturebox.h"
-#include "platform/pixelgrid.h"
+#include "platform/model/picturebox.h"
+#include "platform/model/pixelgrid.h"
 #include "ui/rangeform.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webrange.h"
 
-#include "platform/pixelgrid.h"
+#include "platform/model/pixelgrid.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/tickschedule.h"
+#include "platform/model/tickschedule.h"
 #include "ui/rangeform.h"
 
 #include <emscripten/val.h>

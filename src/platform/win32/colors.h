@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/rgb.h"
+#include "platform/model/rgb.h"
 
 #include <windows.h>
 

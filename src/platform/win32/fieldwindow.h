@@ -5,8 +5,8 @@
 
 #include "handles.h"
 #include "pixelmapping.h"
-#include "platform/clickgesture.h"
-#include "platform/picturebox.h"
+#include "platform/model/clickgesture.h"
+#include "platform/model/picturebox.h"
 #include "windowprocedure.h"
 
 #include <windows.h>

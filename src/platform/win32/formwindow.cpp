@@ -6,7 +6,7 @@
 #include "announcer.h"
 #include "colors.h"
 #include "dpi.h"
-#include "platform/placement.h"
+#include "platform/model/placement.h"
 #include "text.h"
 
 #include <commctrl.h>

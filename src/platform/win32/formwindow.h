@@ -7,7 +7,7 @@
 #include "fieldwindow.h"
 #include "handles.h"
 #include "pixelmapping.h"
-#include "platform/form.h"
+#include "platform/model/form.h"
 #include "windowprocedure.h"
 
 #include <windows.h>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/pixelgrid.h"
+#include "platform/model/pixelgrid.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/tickschedule.h"
+#include "platform/model/tickschedule.h"
 
 #include <windows.h>
 
