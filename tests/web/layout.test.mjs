@@ -166,3 +166,16 @@ test('a click before the core is ready is not lost', async ({page}) => {
     await range.expectCounters('1', '0');
     expect(await page.evaluate(() => window.clickedBeforeCore)).toBe(true);
 });
+
+// The core's script is inert text in the page until the markup is on the
+// screen: run by the parser, it held the first frame back.
+test('the core runs only after the first paint', async ({page}) => {
+    await page.addInitScript(() => new PerformanceObserver((list, observer) => {
+                                       if (list.getEntriesByName('first-contentful-paint').length) {
+                                           observer.disconnect();
+                                           window.coreAtFirstPaint = typeof createCore;
+                                       }
+                                   }).observe({type: 'paint', buffered: true}));
+    await RangePage.open(page);
+    expect(await page.evaluate(() => window.coreAtFirstPaint)).toBe('undefined');
+});

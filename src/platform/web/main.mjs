@@ -23,10 +23,21 @@ function firstPaint()
     });
 }
 
+// The core's script stands in the page as inert text and runs only now: run
+// by the parser, its 120 KB held the first frame back by about 8 ms.
+function runCore()
+{
+    const inert = document.getElementById('core');
+    const script = document.createElement('script');
+    script.text = inert.text;
+    inert.replaceWith(script);
+}
+
 // Starts the page once its markup is on the screen: the core compiles, and
 // the view takes the markup over. A hidden tab paints no frames; it starts at once.
 if (document.visibilityState === 'visible')
     await firstPaint();
+runCore();
 const core = await createCore();
 const view = new FormView(document, core);
 view.show(new core.WebRange(view));
