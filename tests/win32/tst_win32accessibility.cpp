@@ -390,6 +390,7 @@ TEST_F(AccessibilityTest, untilAScreenReaderAsksNewsCostsNothingThenALiveRegionT
 {
     launch();
     EXPECT_TRUE(events(EVENT_OBJECT_LIVEREGIONCHANGED).empty());
+    EXPECT_FALSE(GetWindow(handle("Text1", 0), GW_HWNDPREV)) << "the exercise's label, made early";
     click(handle("Command1", 1), {4, 4});
     // A screen reader asks for the window, as it does when the window comes
     // to the front.

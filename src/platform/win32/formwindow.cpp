@@ -103,7 +103,8 @@ void FormWindow::createControls()
     // which starts with the tab stops in tab order. A screen reader names a
     // box by the nearest static made before it, so each caption comes just
     // before the box it names, and a box named but without a caption gets a
-    // hidden one; statics are no tab stops, so Tab passes them.
+    // hidden one once a screen reader asks; statics are no tab stops, so Tab
+    // passes them.
     const std::vector<Control *> order = m_form.stackingOrder();
     m_children.reserve(order.size());
     for (Control *control : order) {
@@ -111,15 +112,27 @@ void FormWindow::createControls()
             continue;
         if (control->kind() == ControlKind::TextBox) {
             Control *caption = m_form.captionOf(*control);
-            const std::string &name = control->properties().accessibleName;
             if (caption && std::ranges::find(order, caption) != order.end())
                 addChild(*caption);
-            else if (!name.empty())
-                listenForScreenReaders(CreateWindowExW(
-                    0, L"STATIC", wide(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                    hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+            else if (!control->properties().accessibleName.empty())
+                m_unlabelled.push_back(control);
         }
         addChild(*control);
+    }
+}
+
+void FormWindow::labelForScreenReaders()
+{
+    // Made only now: each window costs a start-up about 2 ms under Wine, and
+    // without a screen reader nobody reads these.
+    for (const Control *box : std::exchange(m_unlabelled, {})) {
+        HWND label = CreateWindowExW(0, L"STATIC", wide(box->properties().accessibleName).c_str(),
+                                     WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd(), nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+        // Just before the box in the window order, where the proxies look.
+        HWND above = GetWindow(handleFor(*box), GW_HWNDPREV);
+        SetWindowPos(label, above ? above : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
@@ -360,7 +373,10 @@ void FormWindow::announce(const std::string &message)
 
 void FormWindow::wakeAccessibility()
 {
-    if (!m_announcer || m_announcer->listening())
+    if (!m_announcer)
+        return;
+    labelForScreenReaders();
+    if (m_announcer->listening())
         return;
     const AccessibilityLibraries *libraries = AccessibilityLibraries::load();
     if (!libraries)

@@ -76,6 +76,9 @@ private:
     // A control at place, in the window's client pixels.
     HWND createControl(Control &control, int id, const RECT &place);
     void wakeAccessibility();
+    // Gives each box named but without a caption a hidden one, for the
+    // system's proxies to name it by.
+    void labelForScreenReaders();
     // Has the child's first WM_GETOBJECT wake accessibility too.
     void listenForScreenReaders(HWND child);
     static LRESULT CALLBACK childProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -104,6 +107,7 @@ private:
     Brush m_background;
     Brush m_textBackground;
     std::vector<Child> m_children;
+    std::vector<const Control *> m_unlabelled;
     // Destroyed first, by the destructor, while the font and brushes that it
     // and its controls paint with and the objects below, which own windows
     // inside it, are all still there.
