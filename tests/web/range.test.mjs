@@ -12,16 +12,13 @@ let range;
 test.beforeEach(async ({page}) => { range = await RangePage.open(page); });
 test.afterEach(() => range.expectNoErrors());
 
-test('the first tick comes one interval after the launch, the last 529 ticks on', async () => {
+// The crossing's length is a row of the checks every engine runs.
+test('the first tick comes one interval after the launch', async () => {
     await range.launch();
     await range.page.clock.runFor(Interval - 1);
     expect((await range.state()).target.x).toBe(0);
     await range.page.clock.runFor(1);
     expect((await range.state()).target.x).toBe(pixels(10));
-    await range.tick(CrossingTicks - 2);
-    expect(await range.state()).toMatchObject({target: {x: pixels(5280)}, clock: 'running'});
-    await range.tick();
-    expect(await range.state()).toMatchObject({target: {x: 0}, clock: 'stopped', attempts: '1'});
 });
 
 test('a late timer brings one tick, and the next comes on the grid of the launch', async () => {
