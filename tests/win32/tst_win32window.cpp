@@ -19,14 +19,15 @@ struct Place {
     RECT at144;
 };
 
-// Where each control stands, in client pixels, at 96 and at 144 dpi.
+// Where each control stands, in client pixels, at 96 and at 144 dpi; each
+// caption ends where the box it names begins.
 constexpr Place Places[] = {
     {"Label1", 0, {72, 0, 377, 25}, {108, 0, 566, 38}},
     {"Picture1", -1, {40, 40, 401, 225}, {60, 60, 602, 338}},
     {"Command1", 0, {8, 232, 81, 257}, {12, 348, 122, 386}},
-    {"Label1", 1, {96, 232, 153, 257}, {144, 348, 230, 386}},
+    {"Label1", 1, {96, 232, 152, 257}, {144, 348, 228, 386}},
     {"Text2", 0, {152, 232, 201, 259}, {228, 348, 302, 389}},
-    {"Label1", 2, {216, 232, 305, 257}, {324, 348, 458, 386}},
+    {"Label1", 2, {216, 232, 304, 257}, {324, 348, 456, 386}},
     {"Text2", 1, {304, 232, 353, 259}, {456, 348, 530, 389}},
     {"Command1", 1, {368, 232, 441, 257}, {552, 348, 662, 386}},
     {"Text1", 0, {8, 264, 441, 417}, {12, 396, 662, 626}},

@@ -73,6 +73,9 @@ private:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     void addChild(Control &control);
+    // Where a control goes, in the window's client pixels: its own place, but
+    // a caption gives up the side that the box it names covers.
+    RECT placeOf(const Control &control) const;
     // A control at place, in the window's client pixels.
     HWND createControl(Control &control, int id, const RECT &place);
     void wakeAccessibility();
@@ -92,7 +95,6 @@ private:
     void makeFont();
     // Sizes the frame for the client area at the current dpi.
     void fitFrame();
-    void clipCaption(const Child &child, const RECT &place);
     // Font, sizes and places for a new dpi.
     void layout();
     void centreOnWorkArea();
