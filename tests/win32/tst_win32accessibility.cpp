@@ -420,6 +420,7 @@ TEST_F(AccessibilityTest, aScreenReaderAskingAnyControlFirstHearsTheNews)
         SCOPED_TRACE(name);
         LoadedForm other;
         platform::win32::FormWindow started(other.form(), LiveRegion);
+        started.show(SW_SHOWNOACTIVATE);
         const platform::Connection news =
             other.announced.connect([&](const std::string &message) { started.announce(message); });
         other.Command1_Click(0);
@@ -447,6 +448,7 @@ TEST_F(AccessibilityTest, aScreenReaderStartedLaterOrRunningAtStartUpHearsTheNew
     EXPECT_EQ(heard(), std::vector<HWND>{window.hwnd()});
     LoadedForm other;
     platform::win32::FormWindow started(other.form(), LiveRegion);
+    started.show(SW_SHOWNOACTIVATE);
     SystemParametersInfoW(SPI_SETSCREENREADER, FALSE, nullptr, 0);
     const platform::Connection news =
         other.announced.connect([&](const std::string &message) { started.announce(message); });
@@ -502,6 +504,7 @@ TEST_F(AccessibilityTest, aChildAskingDuringTheTeardownWakesNothing)
 {
     LoadedForm other;
     auto started = std::make_unique<platform::win32::FormWindow>(other.form(), LiveRegion);
+    started->show(SW_SHOWNOACTIVATE);
     closingWindow = started->hwnd();
     HHOOK asking = SetWindowsHookExW(WH_CALLWNDPROC, askOnDestroy, nullptr, GetCurrentThreadId());
     started.reset();

@@ -83,8 +83,6 @@ FormWindow::FormWindow(Form &form, std::optional<NotificationCalls> notification
     makeFont();
     createControls();
     m_announcer = std::make_unique<Announcer>(hwnd());
-    if (screenReaderRunning())
-        wakeAccessibility();
 }
 
 FormWindow::~FormWindow()
@@ -151,7 +149,6 @@ void FormWindow::addChild(Control &control)
     if (control.properties().backColor)
         background.reset(CreateSolidBrush(colorOf(*control.properties().backColor)));
     m_children.push_back({&control, hwnd, std::move(background)});
-    listenForScreenReaders(hwnd);
 }
 
 void FormWindow::listenForScreenReaders(HWND child)
@@ -341,6 +338,14 @@ void FormWindow::show(int showCommand)
 {
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
+    // Only once the window is painted, which this would delay by about 2 ms
+    // under Wine: a screen reader that sees the window come up asks the
+    // window itself first, and one that asks a control does so once it has
+    // the focus, below.
+    for (const Child &child : m_children)
+        listenForScreenReaders(child.hwnd);
+    if (screenReaderRunning())
+        wakeAccessibility();
     if (const Control *first = m_form.initialFocus())
         SetFocus(handleFor(*first));
 }

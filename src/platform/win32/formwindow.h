@@ -32,8 +32,8 @@ public:
 // The window that shows a Form with the native controls: a static control per
 // caption, edit controls for the text boxes, push buttons painted in their
 // colours and the field, each placed by the one twips-to-pixels mapping at the
-// window's dpi, in the tab order of the description. Screen readers are served
-// from the first moment one asks, or is known to be running.
+// window's dpi, in the tab order of the description. Once it is shown, screen
+// readers are served from the first moment one asks, or is known to be running.
 class FormWindow final : private WindowProcedure
 {
 public:
@@ -55,6 +55,7 @@ public:
     // the timer, the hidden panel, or what is drawn inside the field.
     HWND handleFor(const Control &control) const;
 
+    // Shows and paints the window, and from then on serves screen readers.
     void show(int showCommand);
     // The keyboard's dialog navigation: Tab, Shift+Tab, and Enter on a
     // focused button. True when the message was handled.
