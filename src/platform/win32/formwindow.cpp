@@ -155,8 +155,7 @@ void FormWindow::listenForScreenReaders(HWND child)
 {
     // A screen reader may first ask a control rather than the window: the
     // box with the focus, or whatever the mouse is over.
-    if (child)
-        SetWindowSubclass(child, &FormWindow::childProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(child, &FormWindow::childProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK FormWindow::childProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
