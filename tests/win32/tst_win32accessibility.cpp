@@ -347,6 +347,7 @@ TEST_F(AccessibilityTest, theFieldOfAWindowThatIsGoneAnswersDisconnected)
     DestroyWindow(window.hwnd());
     LoadedForm other;
     auto gone = std::make_unique<platform::win32::FormWindow>(other.form());
+    gone->show(SW_SHOWNOACTIVATE);
     const ComPtr<IAccessible> deleted = of(gone->field().hwnd());
     gone.reset();
     for (IAccessible *accessible : {closed.get(), deleted.get()}) {

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/fieldwindow.h"
 #include "platform/win32/messageloop.h"
 #include "windowfixture.h"
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -83,6 +85,42 @@ TEST(FormWindowStartup, eachControlIsMadeWhereItStandsAndGetsItsTextAfterItsFont
                   (std::vector<UINT>{WM_SETFONT, WM_SETTEXT}))
             << name << index;
     }
+}
+
+// What the screen shows where the field goes, when the field's window is
+// made: its middle, and two pixels of the column where a focus rectangle runs.
+std::vector<COLORREF> fieldWhenMade;
+
+LRESULT CALLBACK seeFieldMade(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CREATESTRUCTW &made = *reinterpret_cast<CBT_CREATEWNDW *>(lParam)->lpcs;
+    if (code == HCBT_CREATEWND && !IS_INTRESOURCE(made.lpszClass)
+        && std::wstring_view(made.lpszClass) == platform::win32::FieldWindow::ClassName) {
+        HDC dc = GetDC(made.hwndParent);
+        const int middle = made.y + made.cy / 2;
+        for (const POINT at : {POINT{made.x + made.cx / 2, middle}, POINT{made.x + 2, middle},
+                               POINT{made.x + 2, middle + 1}})
+            fieldWhenMade.push_back(GetPixel(dc, at.x, at.y));
+        ReleaseDC(made.hwndParent, dc);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The field's window, made before the first frame, would delay it; made
+// after it, it must find its picture already there, and leave it be.
+TEST(FormWindowStartup, theFirstFrameShowsTheFieldThatItsWindowThenTakesOverUnpainted)
+{
+    WindowFixture::SetUpTestSuite();
+    WindowFixture::LoadedForm form;
+    platform::win32::FormWindow window(form.form());
+    EXPECT_EQ(window.field().hwnd(), nullptr);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, &seeFieldMade, nullptr, GetCurrentThreadId());
+    window.show(SW_SHOWNOACTIVATE);
+    UnhookWindowsHookEx(hook);
+
+    EXPECT_EQ(fieldWhenMade, std::vector<COLORREF>(3, RGB(0x00, 0xff, 0x00)));
+    RECT dirty;
+    EXPECT_FALSE(GetUpdateRect(window.field().hwnd(), &dirty, FALSE));
 }
 
 TEST_F(WindowFixture, controlsStandWhereTheDescriptionPutsThemAtEachDpi)

@@ -19,6 +19,9 @@ FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer
                          const PixelMapping &mapping)
     : WindowProcedure(m_window)
     , m_box(box)
+    , m_parent(parent)
+    , m_id(id)
+    , m_outer(outer)
     , m_mapping(mapping)
     , m_click(box)
 {
@@ -30,20 +33,18 @@ FieldWindow::FieldWindow(PictureBox &box, HWND parent, int id, const RECT &outer
         const auto &color = child->properties().backColor;
         m_childBrushes.emplace_back(color ? CreateSolidBrush(colorOf(*color)) : nullptr);
     }
-    // In the tab order, so keyboard users see where they are; a click on a
-    // shot leaves the focus where it was, since nothing here takes it.
-    create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, outer, parent,
-           id);
     for (std::size_t i = 0; i < children.size(); ++i) {
         Control *child = children[i];
         const LONG childId = LONG(i + 1);
         m_connections.push_back(child->moved.connect([this, child, childId](const TwipsRect &from) {
             childMoved(*child, from);
-            NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd(), OBJID_CLIENT, childId);
+            if (hwnd())
+                NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd(), OBJID_CLIENT, childId);
         }));
         // A disabled shot looks the same, so only a screen reader hears of it.
         m_connections.push_back(child->enabledChanged.connect([this, childId](bool) {
-            NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, childId);
+            if (hwnd())
+                NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, childId);
         }));
     }
 }
@@ -55,12 +56,32 @@ FieldWindow::~FieldWindow()
         m_accessible->disconnect();
 }
 
+bool FieldWindow::open(HWND insertAfter)
+{
+    // In the tab order, so keyboard users see where they are; a click on a
+    // shot leaves the focus where it was, since nothing here takes it.
+    if (!create(ClassName, L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, m_outer, m_parent,
+                m_id))
+        return false;
+    // The parent has painted these very pixels, and clips them from now on.
+    SetWindowPos(hwnd(), insertAfter, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOREDRAW);
+    return true;
+}
+
 void FieldWindow::place(const RECT &outer, const PixelMapping &mapping)
 {
+    const RECT left = m_outer;
+    m_outer = outer;
     m_mapping = mapping;
-    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    if (hwnd()) {
+        SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left,
+                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(hwnd(), nullptr, FALSE);
+    } else {
+        InvalidateRect(m_parent, &left, TRUE);
+        InvalidateRect(m_parent, &outer, FALSE);
+    }
 }
 
 RECT FieldWindow::innerRect() const
@@ -96,7 +117,13 @@ void FieldWindow::paintBorder(HDC dc, const RECT &client) const
 
 void FieldWindow::invalidate(const RECT &rect) const
 {
-    InvalidateRect(hwnd(), &rect, FALSE);
+    if (hwnd()) {
+        InvalidateRect(hwnd(), &rect, FALSE);
+        return;
+    }
+    RECT onParent = rect;
+    OffsetRect(&onParent, m_outer.left, m_outer.top);
+    InvalidateRect(m_parent, &onParent, FALSE);
 }
 
 void FieldWindow::childMoved(const Control &child, const TwipsRect &from)
@@ -110,8 +137,25 @@ void FieldWindow::paint()
 {
     PAINTSTRUCT paint;
     HDC screen = BeginPaint(hwnd(), &paint);
-    RECT client;
-    GetClientRect(hwnd(), &client);
+    draw(screen, paint.rcPaint);
+    EndPaint(hwnd(), &paint);
+}
+
+void FieldWindow::paintOnParent(HDC dc, const RECT &dirty) const
+{
+    RECT mine;
+    if (hwnd() || !IntersectRect(&mine, &dirty, &m_outer))
+        return;
+    OffsetRect(&mine, -m_outer.left, -m_outer.top);
+    POINT origin;
+    SetViewportOrgEx(dc, m_outer.left, m_outer.top, &origin);
+    draw(dc, mine);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+void FieldWindow::draw(HDC screen, const RECT &dirty) const
+{
+    const RECT client{0, 0, m_outer.right - m_outer.left, m_outer.bottom - m_outer.top};
     const SIZE size{client.right, client.bottom};
     if (!m_buffer || size.cx != m_bufferSize.cx || size.cy != m_bufferSize.cy) {
         m_buffer.reset(CreateCompatibleBitmap(screen, size.cx, size.cy));
@@ -119,28 +163,27 @@ void FieldWindow::paint()
     }
     // Drawn off screen first and copied in one go, so nothing flickers.
     MemoryDc buffer(CreateCompatibleDC(screen));
-    if (m_buffer && buffer) {
-        const Selection bitmap(buffer.get(), m_buffer.get());
-        const RECT &dirty = paint.rcPaint;
-        if (m_background)
-            FillRect(buffer.get(), &dirty, m_background.get());
-        const auto &children = m_box.children();
-        for (std::size_t i = 0; i < children.size(); ++i) {
-            const RECT place = childRect(*children[i]);
-            RECT visible;
-            if (children[i]->properties().visible && m_childBrushes[i]
-                && IntersectRect(&visible, &place, &dirty))
-                FillRect(buffer.get(), &visible, m_childBrushes[i].get());
-        }
-        // Over the children, which the border clips.
-        paintBorder(buffer.get(), client);
-        const RECT inner = innerRect();
-        if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
-            DrawFocusRect(buffer.get(), &inner);
-        BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-               buffer.get(), dirty.left, dirty.top, SRCCOPY);
+    if (!m_buffer || !buffer)
+        return;
+    const Selection bitmap(buffer.get(), m_buffer.get());
+    if (m_background)
+        FillRect(buffer.get(), &dirty, m_background.get());
+    const auto &children = m_box.children();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const RECT place = childRect(*children[i]);
+        RECT visible;
+        if (children[i]->properties().visible && m_childBrushes[i]
+            && IntersectRect(&visible, &place, &dirty))
+            FillRect(buffer.get(), &visible, m_childBrushes[i].get());
     }
-    EndPaint(hwnd(), &paint);
+    // Over the children, which the border clips.
+    paintBorder(buffer.get(), client);
+    const RECT inner = innerRect();
+    if (hwnd() && GetFocus() == hwnd()
+        && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        DrawFocusRect(buffer.get(), &inner);
+    BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+           buffer.get(), dirty.left, dirty.top, SRCCOPY);
 }
 
 LRESULT FieldWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -138,6 +138,13 @@ void FormWindow::addChild(Control &control)
 {
     const int id = FirstControlId + int(m_children.size());
     const RECT place = placeOf(control);
+    if (control.kind() == ControlKind::PictureBox) {
+        // Its window comes with show(), once the first frame is painted.
+        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), hwnd(), id,
+                                                place, m_mapping);
+        m_children.push_back({&control, nullptr, {}});
+        return;
+    }
     HWND hwnd = createControl(control, id, place);
     if (!hwnd)
         throw StartupError("Не може да се създаде елемент на прозореца.");
@@ -179,10 +186,6 @@ HWND FormWindow::createControl(Control &control, int id, const RECT &place)
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
     switch (control.kind()) {
-    case ControlKind::PictureBox:
-        m_field = std::make_unique<FieldWindow>(static_cast<PictureBox &>(control), hwnd(), id,
-                                                place, m_mapping);
-        return m_field->hwnd();
     case ControlKind::Label: {
         const DWORD align = properties.alignment == Alignment::Center ? SS_CENTER : SS_LEFT;
         return CreateWindowExW(0, L"STATIC", wide(control.shownText()).c_str(),
@@ -222,6 +225,7 @@ HWND FormWindow::createControl(Control &control, int id, const RECT &place)
         return CreateWindowExW(0, L"BUTTON", wide(control.text()).c_str(),
                                child | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, x, y, width,
                                height, hwnd(), menu, instance, nullptr);
+    case ControlKind::PictureBox:
     case ControlKind::Timer:
         break;
     }
@@ -309,11 +313,11 @@ void FormWindow::layout()
     fitFrame();
     for (const Child &child : m_children) {
         const RECT place = placeOf(*child.control);
-        SendMessageW(child.hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
-        if (m_field && child.hwnd == m_field->hwnd()) {
+        if (m_field && child.control == &m_field->box()) {
             m_field->place(place, m_mapping);
             continue;
         }
+        SendMessageW(child.hwnd, WM_SETFONT, WPARAM(m_font.get()), FALSE);
         SetWindowPos(child.hwnd, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -337,6 +341,7 @@ void FormWindow::show(int showCommand)
 {
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
+    openField();
     // Only once the window is painted, which this would delay by about 2 ms
     // under Wine: a screen reader that sees the window come up asks the
     // window itself first, and one that asks a control does so once it has
@@ -347,6 +352,25 @@ void FormWindow::show(int showCommand)
         wakeAccessibility();
     if (const Control *first = m_form.initialFocus())
         SetFocus(handleFor(*first));
+}
+
+void FormWindow::openField()
+{
+    // The first frame shows the field as this window painted it. Its own
+    // window, which the keyboard, the mouse and screen readers need, takes
+    // those pixels over only now: each window made before the first frame
+    // delays it, by some 4 ms under Wine. Nothing is lost meanwhile, since
+    // no input is read before the message loop runs.
+    if (!m_field)
+        return;
+    const auto field = std::ranges::find_if(
+        m_children, [this](const Child &child) { return child.control == &m_field->box(); });
+    if (field == m_children.end() || field->hwnd)
+        return;
+    // Just below the control made before it, where the tab order has it.
+    if (!m_field->open(field == m_children.begin() ? HWND_TOP : std::prev(field)->hwnd))
+        throw StartupError("Не може да се създаде елемент на прозореца.");
+    field->hwnd = m_field->hwnd();
 }
 
 bool FormWindow::handleDialogKey(MSG &message) const
@@ -383,6 +407,8 @@ void FormWindow::wakeAccessibility()
 
 const FormWindow::Child *FormWindow::childFor(HWND hwnd) const
 {
+    if (!hwnd)
+        return nullptr;
     const auto found =
         std::ranges::find_if(m_children, [hwnd](const Child &child) { return child.hwnd == hwnd; });
     return found == m_children.end() ? nullptr : &*found;
@@ -438,6 +464,14 @@ void FormWindow::drawButton(const DRAWITEMSTRUCT &item) const
 LRESULT FormWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        if (m_field)
+            m_field->paintOnParent(dc, paint.rcPaint);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd, &client);

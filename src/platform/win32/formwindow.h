@@ -56,6 +56,7 @@ public:
     HWND handleFor(const Control &control) const;
 
     // Shows and paints the window, and from then on serves screen readers.
+    // The field has its window from here on.
     void show(int showCommand);
     // The keyboard's dialog navigation: Tab, Shift+Tab, and Enter on a
     // focused button. True when the message was handled.
@@ -74,6 +75,8 @@ private:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     void addChild(Control &control);
+    // Gives the field its own window, where the first frame painted it.
+    void openField();
     // Where a control goes, in the window's client pixels: its own place, but
     // a caption gives up the side that the box it names covers.
     RECT placeOf(const Control &control) const;
