@@ -98,8 +98,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
     constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT frame{0, 0, 451, 424};
     AdjustWindowRectEx(&frame, Style, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"BareWindow", wide(RangeFormDesign::Title).c_str(), Style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+    HWND window = CreateWindowExW(0, L"BareWindow", wide(RangeFormDesign::form().caption).c_str(),
+                                  Style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
