@@ -71,17 +71,14 @@ bool FieldWindow::open(HWND insertAfter)
 
 void FieldWindow::place(const RECT &outer, const PixelMapping &mapping)
 {
-    const RECT left = m_outer;
     m_outer = outer;
     m_mapping = mapping;
-    if (hwnd()) {
-        SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left,
-                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        InvalidateRect(hwnd(), nullptr, FALSE);
-    } else {
-        InvalidateRect(m_parent, &left, TRUE);
-        InvalidateRect(m_parent, &outer, FALSE);
-    }
+    // Before open(), the parent paints the field where it now is.
+    if (!hwnd())
+        return;
+    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 RECT FieldWindow::innerRect() const
@@ -141,7 +138,7 @@ void FieldWindow::paint()
     EndPaint(hwnd(), &paint);
 }
 
-void FieldWindow::paintOnParent(HDC dc, const RECT &dirty) const
+void FieldWindow::paintOnParent(HDC dc, const RECT &dirty)
 {
     RECT mine;
     if (hwnd() || !IntersectRect(&mine, &dirty, &m_outer))
@@ -153,7 +150,7 @@ void FieldWindow::paintOnParent(HDC dc, const RECT &dirty) const
     SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
-void FieldWindow::draw(HDC screen, const RECT &dirty) const
+void FieldWindow::draw(HDC screen, const RECT &dirty)
 {
     const RECT client{0, 0, m_outer.right - m_outer.left, m_outer.bottom - m_outer.top};
     const SIZE size{client.right, client.bottom};

@@ -42,9 +42,9 @@ public:
     // Nothing until open().
     HWND hwnd() const { return m_window.get(); }
     // Until open(), the parent paints the field here, dirty in its pixels.
-    void paintOnParent(HDC dc, const RECT &dirty) const;
+    void paintOnParent(HDC dc, const RECT &dirty);
     PictureBox &box() const { return m_box; }
-    // Places the window by its outer rectangle, in the parent's pixels.
+    // Places the field by its outer rectangle, in the parent's pixels.
     void place(const RECT &outer, const PixelMapping &mapping);
     // The box's inner area, where the children are drawn and clicked, in the
     // field's client pixels.
@@ -58,7 +58,7 @@ private:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint();
     // Into a DC whose origin is the field's top left corner.
-    void draw(HDC dc, const RECT &dirty) const;
+    void draw(HDC dc, const RECT &dirty);
     void invalidate(const RECT &rect) const;
     void childMoved(const Control &child, const TwipsRect &from);
     RECT childRect(const TwipsRect &rect) const;
@@ -72,8 +72,8 @@ private:
     PixelMapping m_mapping;
     Brush m_background;
     std::vector<Brush> m_childBrushes;
-    mutable Bitmap m_buffer;
-    mutable SIZE m_bufferSize{};
+    Bitmap m_buffer;
+    SIZE m_bufferSize{};
     // Before the brushes and the buffer, which it paints with.
     Window m_window;
     ClickGesture m_click;
