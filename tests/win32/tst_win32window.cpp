@@ -88,13 +88,16 @@ TEST(FormWindowStartup, eachControlIsMadeWhereItStandsAndGetsItsTextAfterItsFont
 }
 
 // What the screen shows where the field goes, when the field's window is
-// made: its middle, and two pixels of the column where a focus rectangle runs.
+// made: its middle, and two pixels of the column where a focus rectangle
+// runs at 96 dpi.
 std::vector<COLORREF> fieldWhenMade;
 
 LRESULT CALLBACK seeFieldMade(int code, WPARAM wParam, LPARAM lParam)
 {
+    if (code != HCBT_CREATEWND)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
     const CREATESTRUCTW &made = *reinterpret_cast<CBT_CREATEWNDW *>(lParam)->lpcs;
-    if (code == HCBT_CREATEWND && !IS_INTRESOURCE(made.lpszClass)
+    if (!IS_INTRESOURCE(made.lpszClass)
         && std::wstring_view(made.lpszClass) == platform::win32::FieldWindow::ClassName) {
         HDC dc = GetDC(made.hwndParent);
         const int middle = made.y + made.cy / 2;
