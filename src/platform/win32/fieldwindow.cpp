@@ -114,13 +114,9 @@ void FieldWindow::paintBorder(HDC dc, const RECT &client) const
 
 void FieldWindow::invalidate(const RECT &rect) const
 {
-    if (hwnd()) {
+    // Before open(), the parent's first frame paints the field whole.
+    if (hwnd())
         InvalidateRect(hwnd(), &rect, FALSE);
-        return;
-    }
-    RECT onParent = rect;
-    OffsetRect(&onParent, m_outer.left, m_outer.top);
-    InvalidateRect(m_parent, &onParent, FALSE);
 }
 
 void FieldWindow::childMoved(const Control &child, const TwipsRect &from)

@@ -361,12 +361,10 @@ void FormWindow::openField()
     // those pixels over only now: each window made before the first frame
     // delays it, by some 4 ms under Wine. Nothing is lost meanwhile, since
     // no input is read before the message loop runs.
-    if (!m_field)
+    if (!m_field || m_field->hwnd())
         return;
     const auto field = std::ranges::find_if(
         m_children, [this](const Child &child) { return child.control == &m_field->box(); });
-    if (field == m_children.end() || field->hwnd)
-        return;
     // Just below the control made before it, where the tab order has it.
     if (!m_field->open(field == m_children.begin() ? HWND_TOP : std::prev(field)->hwnd))
         throw StartupError("Не може да се създаде елемент на прозореца.");
